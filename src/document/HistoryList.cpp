@@ -60,8 +60,8 @@ std::string HistoryList::historyName(const TBook& book) {
     if (book.archiveName.empty())
         return book.fileName;
     const size_t slash = book.fileName.rfind('/');
-    const std::string_view member =
-        slash == std::string::npos ? std::string_view(book.fileName) : std::string_view(book.fileName).substr(slash + 1);
+    const std::string_view member = slash == std::string::npos ? std::string_view(book.fileName)
+                                                               : std::string_view(book.fileName).substr(slash + 1);
     std::string name;
     name.reserve(book.archiveName.size() + 1 + member.size());
     name.append(book.archiveName).append("/").append(member);

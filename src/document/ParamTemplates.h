@@ -26,7 +26,9 @@ public:
     // The template a request of this file type uses; with cooperation 3 the word processor
     // shows every file, so all of them use "Word".
     static Kind kindFor(FileType type, int cooperation);
-    const TParamTemplate& forFileType(FileType type, int cooperation) const { return m_templates[kindFor(type, cooperation)]; }
+    const TParamTemplate& forFileType(FileType type, int cooperation) const {
+        return m_templates[kindFor(type, cooperation)];
+    }
 
     // Loads each template, then resets an encoding the menu cannot select to 0.
     void load(const SettingsStore& store, const EncodingCheck& check);

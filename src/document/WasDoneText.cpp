@@ -45,8 +45,9 @@ std::optional<double> parse(std::string_view text, std::string_view decimalSepar
             continue;
         }
         const char c = text[i++];
-        const bool exponentPart = c == 'e' || c == 'E' || ((c == '-' || c == '+') && !number.empty() &&
-                                                           (number.back() == 'e' || number.back() == 'E'));
+        const bool exponentPart =
+            c == 'e' || c == 'E' ||
+            ((c == '-' || c == '+') && !number.empty() && (number.back() == 'e' || number.back() == 'E'));
         if (!(c >= '0' && c <= '9') && !exponentPart)
             return std::nullopt;
         number.push_back(c);

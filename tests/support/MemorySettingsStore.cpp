@@ -54,7 +54,9 @@ std::vector<std::pair<std::string, std::string>> MemorySettingsStore::sectionVal
     return out;
 }
 
-void MemorySettingsStore::eraseSection(std::string_view section) { m_sections.erase(folded(section)); }
+void MemorySettingsStore::eraseSection(std::string_view section) {
+    m_sections.erase(folded(section));
+}
 
 bool MemorySettingsStore::flush() {
     ++m_flushes;
