@@ -119,7 +119,6 @@ int HistoryList::truncate(int limit) {
 
 HistoryList HistoryList::loadHistory(const SettingsStore& store, int historyLimit) {
     HistoryList list;
-    list.m_entries.reserve(static_cast<size_t>(std::clamp(historyLimit, 0, 1 << 16)));
     for (int i = 0; i < historyLimit; ++i) {
         EntryKeys key(i);
         std::string name = store.readString(kSection, key("Name"), "");
