@@ -11,7 +11,9 @@ namespace Lecterna {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // The wrap rule. `s` is the rest of a paragraph from the start of the line, `n` its length, and
 // `width(k)` the tab-expanded width of its first k bytes. It is written once and used both by
@@ -22,8 +24,7 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 // back to the nearest blank (dropped) or hyphen (kept at the end of the line). Only when no
 // break fits does it cut inside a word, and a lone byte wider than the whole line still makes
 // a line, so the layout always advances.
-template <class Width>
-size_t applyWrapRule(const char* s, size_t n, int wrapWidth, const Width& width) {
+template <class Width> size_t applyWrapRule(const char* s, size_t n, int wrapWidth, const Width& width) {
     const int64_t limit = toFixed(wrapWidth);
     n = std::min(n, static_cast<size_t>(wrapWidth));
     const int64_t w = width(n);
@@ -52,103 +53,107 @@ size_t applyWrapRule(const char* s, size_t n, int wrapWidth, const Width& width)
     return 1;
 }
 
-// Widths of the prefixes of the lines of one paragraph, each in O(1).
+// Widths of the prefixes of the lines of one paragraph, each in O(1) or O(log TABs).
 //
 // Without tabs the width of bytes [a, b) is S[b] - S[a], where S is the running sum of advances
 // from the start of the paragraph. S is kept only for a window of at most W + 1 positions from
 // the current line start, in a ring buffer: every line looks at no more than W bytes, and line
 // starts only move forward, so each byte is summed once and memory does not grow with the
-// paragraph. A TAB makes the width depend on where the line starts; a line whose candidate holds
-// TABs gets their part expanded by a short walk up to the last TAB, and everything after the
-// last TAB is again a difference of sums.
+// paragraph. A TAB makes the width depend on where the line starts. The TABs of the window are
+// queued as the window grows; for each line the position after every TAB of its candidate is
+// worked out from the sums, and the width of a prefix is then the position after its last TAB
+// plus the sum of the bytes since. A line pays for the TABs it may hold, never for every byte.
 class ParagraphWindow {
 public:
     // `window` is the most bytes a line may look at: the wrap width, or the longest paragraph
     // when that is shorter.
-    ParagraphWindow(const ByteMetrics& metrics, size_t window, std::vector<int64_t>& ring,
-                    std::vector<int64_t>& tabbed)
-        : m_metrics(metrics), m_ring(ring), m_tabbed(tabbed) {
-        const size_t capacity = std::bit_ceil(window + 2);
-        if (m_ring.size() != capacity)
-            m_ring.assign(capacity, 0);
-        m_mask = capacity - 1;
-        m_tabbed.assign(window + 1, 0);
-    }
+    ParagraphWindow(const ByteMetrics& metrics, size_t window)
+        : m_metrics(metrics), m_sums(std::bit_ceil(window + 2)), m_tabs(m_sums.size()), m_afterTab(m_sums.size()),
+          m_mask(m_sums.size() - 1) {}
 
-    void startParagraph(const char* text, size_t length) {
+    void startParagraph(const char* text) {
         m_text = text;
-        m_length = length;
         m_summed = 0;
-        m_ring[0] = 0;
-        m_nextTab = 0;
-        findNextTab(0);
+        m_sums[0] = 0;
+        m_tabHead = m_tabTail = 0;
     }
 
-    // Prepares widths of the first `n` bytes from `p` (n at most the wrap width).
+    // Prepares widths of the first `n` bytes from `p`. Windows never move backwards: p and
+    // p + n only grow within a paragraph.
     void startLine(size_t p, size_t n) {
         m_start = p;
         const size_t end = p + n;
-        int64_t sum = m_ring[m_summed & m_mask];
+        while (m_tabHead != m_tabTail && tab(m_tabHead) < p)
+            ++m_tabHead;
+        int64_t sum = m_sums[m_summed & m_mask];
         for (; m_summed < end; ++m_summed) {
-            sum += m_metrics.advance[static_cast<unsigned char>(m_text[m_summed])];
-            m_ring[(m_summed + 1) & m_mask] = sum;
+            const unsigned char c = static_cast<unsigned char>(m_text[m_summed]);
+            // TABs skipped over at a break (before p) never enter the queue, so it holds no
+            // more than the window.
+            if (c == '\t' && m_summed >= p)
+                m_tabs[m_tabTail++ & m_mask] = m_summed;
+            sum += m_metrics.advance[c];
+            m_sums[(m_summed + 1) & m_mask] = sum;
         }
 
-        if (m_nextTab < p)
-            findNextTab(p);
-        m_head = 0;
-        if (m_nextTab >= end)
-            return;
-        size_t lastTab = m_nextTab;
-        while (const void* t = std::memchr(m_text + lastTab + 1, '\t', end - lastTab - 1))
-            lastTab = static_cast<size_t>(static_cast<const char*>(t) - m_text);
-        m_head = lastTab + 1 - p;
+        // Every queued TAB now lies in [p, end): the summed end never passes the window end.
         int64_t x = 0;
-        for (size_t k = 0; k < m_head; ++k) {
-            const unsigned char c = static_cast<unsigned char>(m_text[p + k]);
-            x = c == '\t' ? m_metrics.nextTabStop(x) : x + m_metrics.advance[c];
-            m_tabbed[k + 1] = x;
+        size_t from = p;
+        for (size_t i = m_tabHead; i != m_tabTail; ++i) {
+            const size_t t = tab(i);
+            x = m_metrics.nextTabStop(x + this->sum(t) - this->sum(from));
+            m_afterTab[i & m_mask] = x;
+            from = t + 1;
         }
     }
 
     int64_t operator()(size_t k) const {
-        if (k <= m_head)
-            return m_tabbed[k];
-        return m_tabbed[m_head] + sum(m_start + k) - sum(m_start + m_head);
+        const size_t end = m_start + k;
+        // The last TAB before `end`, by binary search over the queue.
+        size_t lo = m_tabHead;
+        size_t hi = m_tabTail;
+        while (lo != hi) {
+            const size_t mid = lo + (hi - lo) / 2;
+            if (tab(mid) < end)
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        if (lo == m_tabHead)
+            return sum(end) - sum(m_start);
+        const size_t last = lo - 1;
+        return m_afterTab[last & m_mask] + sum(end) - sum(tab(last) + 1);
     }
 
 private:
-    int64_t sum(size_t i) const { return m_ring[i & m_mask]; }
-
-    void findNextTab(size_t from) {
-        const void* t = from < m_length ? std::memchr(m_text + from, '\t', m_length - from) : nullptr;
-        m_nextTab = t ? static_cast<size_t>(static_cast<const char*>(t) - m_text) : m_length;
-    }
+    int64_t sum(size_t i) const { return m_sums[i & m_mask]; }
+    size_t tab(size_t i) const { return m_tabs[i & m_mask]; }
 
     const ByteMetrics& m_metrics;
-    std::vector<int64_t>& m_ring;
-    std::vector<int64_t>& m_tabbed; // m_tabbed[0] stays 0
-    size_t m_mask = 0;
+    std::vector<int64_t> m_sums;     // ring: S[i] at i & m_mask
+    std::vector<size_t> m_tabs;      // ring: positions of the queued TABs
+    std::vector<int64_t> m_afterTab; // ring, beside m_tabs: x after each TAB of the current line
+    size_t m_mask;
     const char* m_text = nullptr;
-    size_t m_length = 0;
-    size_t m_summed = 0;  // S is known up to this index
-    size_t m_nextTab = 0; // first TAB at or after the last line start, or m_length
-    size_t m_start = 0;   // start of the current line
-    size_t m_head = 0;    // bytes of the current line up to and including its last TAB
+    size_t m_summed = 0; // S is known up to this index
+    size_t m_tabHead = 0, m_tabTail = 0;
+    size_t m_start = 0; // start of the current line
 };
 
 } // namespace
 
 std::vector<TextSpan> LineLayout::wrappedSpans(const ParagraphList& paragraphs, int wrapWidth) {
-    m_widest = 0;
+    // A wrap width below one pixel holds nothing: such a narrow window shows the text unwrapped
+    // until it is wide enough again.
     if (wrapWidth <= 0)
-        return unwrappedSpans(paragraphs);
+        return measuredUnwrapped(paragraphs);
+    m_widest = 0;
     wrapWidth = std::min(wrapWidth, kMaxWrapWidth);
 
     size_t longest = 0;
     for (const TextSpan& para : paragraphs.spans())
         longest = std::max<size_t>(longest, para.length);
-    ParagraphWindow window(m_metrics, std::min(longest, static_cast<size_t>(wrapWidth)), m_ring, m_tabbed);
+    ParagraphWindow window(m_metrics, std::min(longest, static_cast<size_t>(wrapWidth)));
     const char* const buffer = paragraphs.buffer().data();
     std::vector<TextSpan> lines;
     lines.reserve(paragraphs.count());
@@ -156,7 +161,7 @@ std::vector<TextSpan> LineLayout::wrappedSpans(const ParagraphList& paragraphs, 
     for (const TextSpan& para : paragraphs.spans()) {
         const char* const text = buffer + para.offset;
         const size_t length = para.length;
-        window.startParagraph(text, length);
+        window.startParagraph(text);
         size_t p = 0;
         do {
             const size_t n = std::min(length - p, static_cast<size_t>(wrapWidth));
@@ -173,19 +178,19 @@ std::vector<TextSpan> LineLayout::wrappedSpans(const ParagraphList& paragraphs, 
     return lines;
 }
 
-std::vector<TextSpan> LineLayout::unwrappedSpans(const ParagraphList& paragraphs) { return paragraphs.spans(); }
+std::vector<TextSpan> LineLayout::unwrappedSpans(const ParagraphList& paragraphs) {
+    return paragraphs.spans();
+}
+
+std::vector<TextSpan> LineLayout::measuredUnwrapped(const ParagraphList& paragraphs) {
+    m_widest = 0;
+    for (size_t i = 0; i < paragraphs.count(); ++i)
+        m_widest = std::max(m_widest, m_metrics.width(paragraphs.paragraph(i)));
+    return unwrappedSpans(paragraphs);
+}
 
 void LineLayout::layOut(const ParagraphList& paragraphs, bool wordWrap, int wrapWidth, LineList& lines) {
-    std::vector<TextSpan> spans;
-    if (wordWrap && wrapWidth > 0) {
-        spans = wrappedSpans(paragraphs, wrapWidth);
-    } else {
-        spans = unwrappedSpans(paragraphs);
-        m_widest = 0;
-        for (size_t i = 0; i < paragraphs.count(); ++i)
-            m_widest = std::max(m_widest, m_metrics.width(paragraphs.paragraph(i)));
-    }
-    lines.assign(&paragraphs.buffer(), std::move(spans));
+    lines.assign(&paragraphs.buffer(), wordWrap ? wrappedSpans(paragraphs, wrapWidth) : measuredUnwrapped(paragraphs));
 }
 
 size_t LineLayout::wrapLine(const ByteMetrics& metrics, std::string_view rest, int wrapWidth) {

@@ -36,7 +36,8 @@ public:
     std::vector<TextSpan> wrappedSpans(const ParagraphList& paragraphs, int wrapWidth);
     static std::vector<TextSpan> unwrappedSpans(const ParagraphList& paragraphs);
 
-    // Width in 1/64 pixel of the widest line of the last layOut() (0 for an empty book).
+    // Width in 1/64 pixel of the widest line of the last layOut() or wrappedSpans() (0 for an
+    // empty book).
     int64_t widestLine() const { return m_widest; }
 
     // Length of the longest prefix of `rest` (the remaining text of a paragraph from the start
@@ -50,12 +51,10 @@ public:
     static constexpr int kMaxWrapWidth = 1 << 24;
 
 private:
+    std::vector<TextSpan> measuredUnwrapped(const ParagraphList& paragraphs);
+
     ByteMetrics m_metrics;
     int64_t m_widest = 0;
-    // Work buffers reused from one layout to the next: prefix sums over a sliding window of the
-    // current paragraph, and the tab-expanded widths of the head of a line that holds a TAB.
-    std::vector<int64_t> m_ring;
-    std::vector<int64_t> m_tabbed;
 };
 
 // The width of the reading area's horizontal scroll range: the widest line (1/64 pixel, rounded

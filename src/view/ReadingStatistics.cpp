@@ -92,7 +92,7 @@ std::string ReadingStatistics::fileNameText(std::string_view name, std::string_v
 }
 
 std::array<std::string, 4> ReadingStatistics::menuCaptions(std::string_view percent, std::string_view time,
-                                                          std::string_view size, std::string_view name) {
+                                                           std::string_view size, std::string_view name) {
     auto caption = [](std::string_view label, std::string_view text) {
         std::string s(label);
         s += ":\t";

@@ -44,7 +44,9 @@ public:
     // the same pace in parentheses: "1:00:05  (3:00:15)".
     static std::string readingTimeText(int64_t seconds, double percentage);
     // Whether the times are refreshed at this second of the opening (every fifth, from 0).
-    static bool timesDue(int64_t secondsSinceOpening) { return secondsSinceOpening >= 0 && secondsSinceOpening % 5 == 0; }
+    static bool timesDue(int64_t secondsSinceOpening) {
+        return secondsSinceOpening >= 0 && secondsSinceOpening % 5 == 0;
+    }
     // "99999 байт" below 100000 bytes, else kilobytes with one decimal: "97.7 КБ".
     static std::string sizeText(uint64_t bytes, std::string_view decimalSeparator);
     // The file-name panel: the name, with its description in parentheses when it has one.

@@ -48,8 +48,7 @@ TEST(LineLayout, WrapsByTheRule) {
         {"hyphenated word breaks after the hyphen", "a well-known", 80, {"a well-", "known"}},
         {"run of spaces at a break never starts the next line", "aaaa     bbbb", 60, {"aaaa ", "bbbb"}},
         {"indentation stays on the first line", "   ab cd", 200, {"   ab cd"}},
-        {"a word wider than the line is cut between characters", "abcdefghij", 35,
-         {"abc", "def", "ghi", "j"}},
+        {"a word wider than the line is cut between characters", "abcdefghij", 35, {"abc", "def", "ghi", "j"}},
         {"a character wider than the line is still a line", "ab", 5, {"a", "b"}},
         {"trailing blanks that fit stay", "ab  ", 100, {"ab  "}},
         {"blanks that do not fit vanish", "ab    ", 30, {"ab"}},
@@ -57,6 +56,10 @@ TEST(LineLayout, WrapsByTheRule) {
         {"tab expands from the line start", "\tab cd", 70, {"\tab", "cd"}},
         {"tab on the second line measures from that line", "ab x\ty", 50, {"ab", "x\ty"}},
         {"no more bytes than pixels", "abcdef", 4, {"a", "b", "c", "d", "e", "f"}},
+        {"a run of TABs at a break longer than the wrap width",
+         "aa" + std::string(200, '\t') + "bb",
+         30,
+         {"a", "a", "bb"}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(layOut(c.text, c.width), c.expected) << c.name;
@@ -150,11 +153,8 @@ TEST(PageGeometry, SingleAndDoublePages) {
         int page, separator, wrap;
     };
     const Case cases[] = {
-        {800, false, 800, 0, 790},
-        {800, true, 393, 13, 383},
-        {801, true, 394, 14, 384},
-        {20, false, 20, 0, 10},
-        {8, false, 8, 0, -2}, // narrower than the margins: wrap width below 1
+        {800, false, 800, 0, 790}, {800, true, 393, 13, 383}, {801, true, 394, 14, 384},
+        {20, false, 20, 0, 10},    {8, false, 8, 0, -2}, // narrower than the margins: wrap width below 1
         {10, true, 0, 13, -10},
     };
     for (const Case& c : cases) {
@@ -178,9 +178,7 @@ TEST(LetterSpacing, PixelsRoundHalvesToEven) {
         {1, 12, -1}, // -0.6
         {3, 12, 1},  // +0.6
         {3, 70, 4},  // 3.5 -> 4
-        {2, 70, 0},
-        {0, 70, 0},
-        {9, 70, 0},
+        {2, 70, 0},  {0, 70, 0}, {9, 70, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(letterSpacingPixels(c.mode, c.points, 5, 5), c.expected) << c.mode << ' ' << c.points;
@@ -204,8 +202,8 @@ TEST(PositionScaling, TopLineAndBookmarks) {
 
     EXPECT_EQ(scaleBookmarkPosition(999, 1000, 500), 499);
     EXPECT_EQ(scaleBookmarkPosition(0, 1000, 500), 0);
-    EXPECT_EQ(scaleBookmarkPosition(10, 0, 500), 10);  // no old count: kept
-    EXPECT_EQ(scaleBookmarkPosition(10, 30, 30), 10);  // same count: kept
-    EXPECT_EQ(scaleBookmarkPosition(2, 3, 9), 6);      // quotient first: 3.0 * 2
-    EXPECT_EQ(scaleBookmarkPosition(1, 3, 1), 0);      // 0.333... rounds down
+    EXPECT_EQ(scaleBookmarkPosition(10, 0, 500), 10); // no old count: kept
+    EXPECT_EQ(scaleBookmarkPosition(10, 30, 30), 10); // same count: kept
+    EXPECT_EQ(scaleBookmarkPosition(2, 3, 9), 6);     // quotient first: 3.0 * 2
+    EXPECT_EQ(scaleBookmarkPosition(1, 3, 1), 0);     // 0.333... rounds down
 }

@@ -36,10 +36,8 @@ TEST(LineSpacing, LinesPerPageCountsATallEnoughRemainder) {
     const Case cases[] = {
         {400, 24, 16, 16}, // 16 rows and 16 px over: too little for another
         {400, 24, 8, 17},  // 16 px over is twice the character height
-        {400, 25, 16, 16},
-        {10, 24, 16, 0},
-        {0, 24, 16, 0},
-        {400, 0, 16, 400}, // a broken row height must not divide by zero
+        {400, 25, 16, 16}, {10, 24, 16, 0},
+        {0, 24, 16, 0},    {400, 0, 16, 400}, // a broken row height must not divide by zero
     };
     for (const Case& c : cases)
         EXPECT_EQ(LineSpacing::linesPerPage(c.client, c.row, c.charHeight), c.expected) << c.client << '/' << c.row;

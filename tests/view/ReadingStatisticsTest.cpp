@@ -7,7 +7,7 @@ using namespace Lecterna;
 using RS = ReadingStatistics;
 
 TEST(ReadingStatistics, Percentage) {
-    EXPECT_EQ(RS::percentageRead(0, 40, 1000), 4.0); // first page of a 1000-line book
+    EXPECT_EQ(RS::percentageRead(0, 40, 1000), 4.0);     // first page of a 1000-line book
     EXPECT_EQ(RS::percentageRead(990, 40, 1000), 100.0); // the visible end is cut to the count
     EXPECT_EQ(RS::percentageRead(0, 40, 0), std::nullopt);
     EXPECT_EQ(RS::percentText(4.0, "."), "4.00 %");
@@ -17,7 +17,7 @@ TEST(ReadingStatistics, Percentage) {
 
 TEST(ReadingStatistics, Texts) {
     EXPECT_EQ(RS::readingTimeText(3605, 25.0), "1:00:05  (3:00:15)");
-    EXPECT_EQ(RS::readingTimeText(3605, 0.0), "1:00:05"); // no pace yet: no estimate
+    EXPECT_EQ(RS::readingTimeText(3605, 0.0), "1:00:05");           // no pace yet: no estimate
     EXPECT_EQ(RS::readingTimeText(10, 30.0), "0:00:10  (0:00:24)"); // 23.33 rounds up
     EXPECT_EQ(RS::durationText(100 * 3600 + 61), "100:01:01");
 

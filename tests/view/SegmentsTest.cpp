@@ -47,11 +47,11 @@ TEST(Segments, GoToLineClampsAndChangesSegment) {
     };
     const Step steps[] = {
         {-1, 5, 5, 0, 5, true, true, "1"},
-        {0, 7, 7, 0, 7, false, true, "1"},                         // same segment: rows stay
-        {0, kSize, kSize, 1, 0, true, true, "2"},                  // first line of segment 1
-        {1, 10 * kSize, 2 * kSize + 99, 2, 99, true, false, "3"},  // beyond the end: last line
-        {2, -40, 0, 0, 0, true, true, "1"},                        // negative: line 0
-        {-1, 3, 3, 0, 3, true, true, "1"},                         // -1 always reloads
+        {0, 7, 7, 0, 7, false, true, "1"},                        // same segment: rows stay
+        {0, kSize, kSize, 1, 0, true, true, "2"},                 // first line of segment 1
+        {1, 10 * kSize, 2 * kSize + 99, 2, 99, true, false, "3"}, // beyond the end: last line
+        {2, -40, 0, 0, 0, true, true, "1"},                       // negative: line 0
+        {-1, 3, 3, 0, 3, true, true, "1"},                        // -1 always reloads
     };
     for (const Step& st : steps) {
         const Segments::Shown shown = s.goToLine(st.known, st.line);
