@@ -1,5 +1,7 @@
 #include "view/ReadingStatistics.h"
 
+#include "document/WasDoneText.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -55,7 +57,8 @@ std::optional<double> ReadingStatistics::percentageRead(int64_t topLine, int64_t
 }
 
 std::string ReadingStatistics::percentText(double percentage, std::string_view decimalSeparator) {
-    return fixedText(percentage, 2, decimalSeparator) + " %";
+    // The same text the book record keeps.
+    return WasDoneText::format(percentage, decimalSeparator);
 }
 
 std::string ReadingStatistics::durationText(int64_t seconds) {

@@ -1,14 +1,11 @@
 #pragma once
 
-// A direct, slow transcription of the wrap rule, measuring every candidate from scratch. The
-// layout computes the same widths from running sums over a sliding window; the tests and the
-// fuzz target compare the two on arbitrary text and widths.
+// A direct, slow transcription of the wrap rule that measures every candidate from scratch. The
+// layout computes the same widths from running sums over a sliding window; the tests compare.
 #include "document/ParagraphList.h"
-#include "document/TextSpan.h"
 #include "view/ByteMetrics.h"
 
 #include <algorithm>
-#include <string_view>
 #include <vector>
 
 namespace Lecterna::Reference {
@@ -16,27 +13,19 @@ namespace Lecterna::Reference {
 inline size_t wrapLine(const ByteMetrics& m, std::string_view rest, int wrapWidth) {
     const int64_t limit = int64_t(wrapWidth) * 64;
     auto fits = [&](size_t len) { return m.width(rest.substr(0, len)) <= limit; };
-    size_t n = std::min(rest.size(), size_t(wrapWidth));
+    const size_t n = std::min(rest.size(), size_t(wrapWidth));
     const int64_t w = m.width(rest.substr(0, n));
     if (w <= limit)
         return n;
     size_t len = size_t((int64_t(n) * limit + w - 1) / w);
     for (size_t i = len; i >= 1; --i) {
         const char c = rest[i - 1];
-        if (c == ' ' || c == '\t') {
-            len = i - 1;
-            if (fits(len))
-                return len;
-        } else if (c == '-') {
-            len = i;
-            if (fits(len))
-                return len;
-        }
+        if ((c == ' ' || c == '\t' || c == '-') && fits(len = c == '-' ? i : i - 1))
+            return len;
     }
-    for (size_t k = len - 1; k >= 1; --k) {
+    for (size_t k = len - 1; k >= 1; --k)
         if (fits(k))
             return k;
-    }
     return 1;
 }
 
@@ -44,11 +33,10 @@ inline std::vector<TextSpan> layOut(const ParagraphList& paragraphs, const ByteM
     std::vector<TextSpan> lines;
     for (size_t i = 0; i < paragraphs.count(); ++i) {
         const std::string_view s = paragraphs.paragraph(i);
-        const uint64_t base = paragraphs.span(i).offset;
         size_t p = 0;
         do {
             const size_t len = wrapLine(m, s.substr(p), wrapWidth);
-            lines.push_back({base + p, uint32_t(len)});
+            lines.push_back({paragraphs.span(i).offset + p, uint32_t(len)});
             p += len;
             while (p < s.size() && (s[p] == ' ' || s[p] == '\t'))
                 ++p;
