@@ -31,7 +31,7 @@ template <class Width> size_t applyWrapRule(const char* s, size_t n, int wrapWid
     if (w <= limit)
         return n;
 
-    // w > limit > 0 here, and n * limit stays below 2^55 with kMaxWrapWidth.
+    // w > limit > 0 here, and n * limit stays below 2^39 with kMaxWrapWidth.
     size_t len = static_cast<size_t>((static_cast<int64_t>(n) * limit + w - 1) / w);
 
     for (size_t i = len; i >= 1; --i) {

@@ -32,7 +32,7 @@ public:
     // the paragraphs are then laid out unwrapped until the window is wide enough again.
     void layOut(const ParagraphList& paragraphs, bool wordWrap, int wrapWidth, LineList& lines);
 
-    // The spans alone, for callers that keep their own list.
+    // The spans alone, for callers that keep their own list (unwrapped when wrapWidth <= 0).
     std::vector<TextSpan> wrappedSpans(const ParagraphList& paragraphs, int wrapWidth);
     static std::vector<TextSpan> unwrappedSpans(const ParagraphList& paragraphs);
 
@@ -46,9 +46,9 @@ public:
     // over at most `wrapWidth` bytes; the layout itself shares the work between lines.
     static size_t wrapLine(const ByteMetrics& metrics, std::string_view rest, int wrapWidth);
 
-    // Wrap widths beyond this are treated as this: no line can be wider than a paragraph is
-    // long anyway, and it keeps the rule's integer arithmetic inside 64 bits.
-    static constexpr int kMaxWrapWidth = 1 << 24;
+    // Wrap widths beyond this are treated as this. No screen is that wide, and it bounds the
+    // work buffers of a layout (a few MB at most) and keeps the rule's arithmetic inside 64 bits.
+    static constexpr int kMaxWrapWidth = 1 << 16;
 
 private:
     std::vector<TextSpan> measuredUnwrapped(const ParagraphList& paragraphs);

@@ -33,8 +33,9 @@ public:
     const std::string& percentText() const { return m_percentText; }
     const std::string& timeText() const { return m_timeText; }
 
-    // Share of the book read: the index just past the last visible line (top line + visible
-    // rows), cut to the line count, over the line count. Nothing for an empty book.
+    // Share of the book read: the index just past the last visible line (absolute top line +
+    // the area's height div the row height), cut to the line count, over the line count.
+    // Nothing for an empty book.
     static std::optional<double> percentageRead(int64_t topLine, int64_t visibleRows, int64_t lineCount);
     // "12.34 %" with the given decimal separator.
     static std::string percentText(double percentage, std::string_view decimalSeparator);
