@@ -6,6 +6,7 @@
 #include "app/gui/ReaderActions.h"
 #include "app/gui/ReaderMenus.h"
 #include "app/gui/ReadingContextMenu.h"
+#include "view/ReadingStatistics.h"
 #include "view/gui/StatusBar.h"
 
 #include <QAbstractScrollArea>
@@ -55,10 +56,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setStatusTarget(m_statusBar);
 
     m_contextMenu = new ReadingContextMenu(*m_actions, *m_menus, this);
+    // The menu opens with the figures the status bar shows at that moment.
     connect(m_contextMenu, &QMenu::aboutToShow, this, [this] {
-        m_contextMenu->setStatistics(
-            m_statusBar->panelText(StatusBar::PercentPanel), m_statusBar->panelText(StatusBar::ReadingTimePanel),
-            m_statusBar->panelText(StatusBar::FileSizePanel), m_statusBar->panelText(StatusBar::FileNamePanel));
+        const auto text = [this](StatusBar::Panel panel) { return m_statusBar->panelText(panel).toStdString(); };
+        const std::array<std::string, 4> captions =
+            ReadingStatistics::menuCaptions(text(StatusBar::PercentPanel), text(StatusBar::ReadingTimePanel),
+                                            text(StatusBar::FileSizePanel), text(StatusBar::FileNamePanel));
+        std::array<QString, 4> shown;
+        for (size_t i = 0; i < captions.size(); ++i)
+            shown[i] = QString::fromStdString(captions[i]);
+        m_contextMenu->setStatisticsCaptions(shown);
     });
 
     connect(m_actions->action(ReaderActions::Minimize), &QAction::triggered, this, &QWidget::showMinimized);

@@ -8,8 +8,6 @@ namespace Lecterna {
 
 namespace {
 
-constexpr int kShownNameLength = 15;
-
 // Menu captions treat "&" as the mnemonic mark; a file name may contain one.
 QString literal(const QString& text) {
     QString result = text;
@@ -28,7 +26,8 @@ ReadingContextMenu::ReadingContextMenu(ReaderActions& actions, ReaderMenus& menu
     m_statistics[0] = m_segmentSubmenu->menuAction();
     for (size_t i = 1; i < m_statistics.size(); ++i)
         m_statistics[i] = addAction(QString());
-    setStatistics({}, {}, {}, {});
+    setStatisticsCaptions({QStringLiteral("Прочитано:\t"), QStringLiteral("Время чтения:\t"),
+                           QStringLiteral("Размер файла:\t"), QStringLiteral("Название:\t")});
     addSeparator();
 
     addAction(actions.action(A::Buffer));
@@ -62,16 +61,9 @@ ReadingContextMenu::ReadingContextMenu(ReaderActions& actions, ReaderMenus& menu
     addActions({actions.action(A::Minimize), actions.action(A::Exit)});
 }
 
-void ReadingContextMenu::setStatistics(const QString& percent, const QString& readingTime, const QString& fileSize,
-                                       const QString& fileName) {
-    QString name = fileName;
-    if (name.size() > kShownNameLength)
-        name = name.left(kShownNameLength) + QStringLiteral("...");
-    // The tab puts the figure into the right-hand column of the menu.
-    m_statistics[0]->setText(QStringLiteral("Прочитано:\t") + literal(percent));
-    m_statistics[1]->setText(QStringLiteral("Время чтения:\t") + literal(readingTime));
-    m_statistics[2]->setText(QStringLiteral("Размер файла:\t") + literal(fileSize));
-    m_statistics[3]->setText(QStringLiteral("Название:\t") + literal(name));
+void ReadingContextMenu::setStatisticsCaptions(const std::array<QString, 4>& captions) {
+    for (size_t i = 0; i < captions.size(); ++i)
+        m_statistics[i]->setText(literal(captions[i]));
 }
 
 } // namespace Lecterna

@@ -16,9 +16,8 @@ class ReadingContextMenu : public QMenu {
 public:
     ReadingContextMenu(ReaderActions& actions, ReaderMenus& menus, QWidget* parent = nullptr);
 
-    // The statistics lines show what the status bar shows; the name is cut to 15 characters.
-    void setStatistics(const QString& percent, const QString& readingTime, const QString& fileSize,
-                       const QString& fileName);
+    // The four statistics lines ("Прочитано:\t12.34 %" and so on), shown as given.
+    void setStatisticsCaptions(const std::array<QString, 4>& captions);
 
 private:
     QMenu* m_segmentSubmenu;

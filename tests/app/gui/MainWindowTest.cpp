@@ -295,8 +295,9 @@ TEST(MainWindow, ContextMenuRepeatsTheStatusBarAndCutsLongNames) {
     EXPECT_EQ(items[3]->text(), QStringLiteral("Название:\tTom && Jerry and..."));
     EXPECT_EQ(bar.panelText(StatusBar::FileNamePanel), QStringLiteral("Tom & Jerry and friends.txt"));
 
-    window.contextMenu().setStatistics({}, {}, {}, QStringLiteral("fifteen chars.."));
-    EXPECT_EQ(items[3]->text(), QStringLiteral("Название:\tfifteen chars.."));
+    bar.setPanelText(StatusBar::FileNamePanel, QStringLiteral("Пятнадцать букв"));
+    emit window.contextMenu().aboutToShow();
+    EXPECT_EQ(items[3]->text(), QStringLiteral("Название:\tПятнадцать букв"));
 }
 
 TEST(MainWindow, KeyPreviewSeesKeysBeforeTheFocusedWidgetOnce) {
