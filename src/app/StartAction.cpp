@@ -29,10 +29,13 @@ std::optional<double> wasDonePercent(std::string_view wasDone, std::string_view 
         number.remove_prefix(1);
     while (!number.empty() && number.back() == ' ')
         number.remove_suffix(1);
-    std::string text(number);
-    if (!decimalSeparator.empty() && decimalSeparator != ".")
-        if (const size_t at = text.find(decimalSeparator); at != std::string::npos)
-            text.replace(at, decimalSeparator.size(), ".");
+    std::string text;
+    const size_t at = decimalSeparator.empty() ? std::string_view::npos : number.find(decimalSeparator);
+    if (at == std::string_view::npos) {
+        text = number;
+    } else {
+        text.append(number.substr(0, at)).append(".").append(number.substr(at + decimalSeparator.size()));
+    }
     // Digits, one point and a minus only: no exponents, no "inf" or "nan".
     if (text.empty() || text.find_first_not_of("0123456789.-") != std::string::npos)
         return std::nullopt;
