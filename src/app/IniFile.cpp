@@ -242,6 +242,7 @@ struct IniFile::Content {
 
     // A section as the program sees it: every block of that name, and its keys.
     struct Group {
+        std::string lowerName;
         std::vector<uint32_t> blocks;
         KeyIndex keys;
     };
@@ -253,6 +254,9 @@ struct IniFile::Content {
     std::unordered_map<std::string, uint32_t> groupByName;
     std::string eol = "\n";
     bool bom = false;
+    size_t deadLines = 0; // lines of erased sections, still held until the next compaction
+    // The section of the last lookup: a history makes a million calls in a row for one section.
+    mutable uint32_t lastGroup = NoId;
 
     std::string_view text(uint32_t off, uint32_t len) const { return std::string_view(arena).substr(off, len); }
     std::string_view raw(const Line& l) const { return text(l.rawOff, l.rawLen); }
@@ -275,18 +279,32 @@ struct IniFile::Content {
     }
 
     const Group* findGroup(std::string_view section) const {
+        if (lastGroup != NoId && equalNoCase(section, groups[lastGroup].lowerName))
+            return &groups[lastGroup];
         const auto it = groupByName.find(lowered(section));
-        return it == groupByName.end() ? nullptr : &groups[it->second];
+        if (it == groupByName.end())
+            return nullptr;
+        lastGroup = it->second;
+        return &groups[it->second];
     }
     Group* findGroup(std::string_view section) {
         return const_cast<Group*>(static_cast<const Content*>(this)->findGroup(section));
     }
 
     uint32_t groupFor(std::string_view section) {
-        const auto [it, inserted] = groupByName.try_emplace(lowered(section), static_cast<uint32_t>(groups.size()));
-        if (inserted)
-            groups.emplace_back();
-        return it->second;
+        if (const Group* g = findGroup(section))
+            return static_cast<uint32_t>(g - groups.data());
+        const auto id = static_cast<uint32_t>(groups.size());
+        groups.emplace_back().lowerName = lowered(section);
+        groupByName.emplace(groups.back().lowerName, id);
+        return id;
+    }
+
+    // The first block of a section that was erased and not written again: it is not written to the
+    // file, but keys written later go there, so the section keeps its place.
+    bool isPlaceHolder(uint32_t blockId) const {
+        const Block& b = blocks[blockId];
+        return b.group != NoId && b.erased && b.added.empty() && groups[b.group].blocks.front() == blockId;
     }
 
     void closeBlock() {
@@ -375,7 +393,8 @@ bool IniFile::parse(std::string bytes) {
         const size_t brk = all.find('\n', pos);
         const size_t next = brk == std::string_view::npos ? all.size() : brk + 1;
         size_t end = brk == std::string_view::npos ? all.size() : brk;
-        if (end > pos && all[end - 1] == '\r')
+        // Carriage returns before a break belong to it (a stray one is common in edited files).
+        while (end > pos && all[end - 1] == '\r')
             --end;
         c->addParsedLine(pos, end);
         pos = next;
@@ -386,7 +405,9 @@ bool IniFile::parse(std::string bytes) {
     return true;
 }
 
-std::string IniFile::render() const {
+std::string IniFile::render() const { return renderText(false); }
+
+std::string IniFile::renderText(bool keepPlaceHolders) const {
     const Content& c = *m_content;
     std::string out;
     out.reserve(c.arena.size() + c.lines.size() + 64);
@@ -411,8 +432,9 @@ std::string IniFile::render() const {
         out += c.eol;
         previousBlank = l.kind == Content::Kind::Blank;
     };
-    for (const Content::Block& b : c.blocks) {
-        if (b.erased && b.added.empty())
+    for (uint32_t bid = 0; bid < c.blocks.size(); ++bid) {
+        const Content::Block& b = c.blocks[bid];
+        if (b.erased && b.added.empty() && !(keepPlaceHolders && c.isPlaceHolder(bid)))
             continue;
         if (b.header != NoId) {
             const Content::Line& h = c.lines[b.header];
@@ -616,6 +638,7 @@ void IniFile::eraseSection(std::string_view section) {
         Content::Block& b = c.blocks[bid];
         if (!b.erased || !b.added.empty())
             m_modified = true;
+        c.deadLines += (b.erased ? 0 : b.tail - b.begin) + b.added.size();
         b.erased = true;
         b.added = {};
     }
@@ -623,6 +646,26 @@ void IniFile::eraseSection(std::string_view section) {
     if (g->blocks.size() > 1)
         g->blocks.resize(1);
     g->keys.clear();
+    // Saving the history erases and rewrites most of the file; without this the old copy would
+    // stay in memory beside the new one.
+    if (c.deadLines >= 4096 && c.deadLines * 2 > c.lines.size())
+        compact();
+}
+
+void IniFile::compact() {
+    std::vector<std::string> placeHolders;
+    for (uint32_t bid = 0; bid < m_content->blocks.size(); ++bid)
+        if (m_content->isPlaceHolder(bid))
+            placeHolders.push_back(m_content->groups[m_content->blocks[bid].group].lowerName);
+    const std::string eol = m_content->eol;
+    const bool modified = m_modified;
+    parse(renderText(true));
+    m_modified = modified;
+    Content& c = *m_content;
+    c.eol = eol;
+    for (const std::string& name : placeHolders)
+        if (const Content::Group* g = c.findGroup(name))
+            c.blocks[g->blocks.front()].erased = true;
 }
 
 bool IniFile::flush() {

@@ -76,6 +76,10 @@ public:
     bool flush() override;
 
 private:
+    std::string renderText(bool keepPlaceHolders) const;
+    // Drops the lines of erased sections from memory; the rendered file stays the same.
+    void compact();
+
     struct Content;
     std::unique_ptr<Content> m_content;
     std::string m_path;

@@ -132,6 +132,20 @@ TEST(IniFile, ErasedSectionKeepsItsPlaceWhenWrittenAgain) {
     EXPECT_EQ(ini.sectionValues("History"), (std::vector<std::pair<std::string, std::string>>{{"Book0Name", "c"}}));
 }
 
+TEST(IniFile, ErasingAHugeSectionFreesItAndKeepsItsPlace) {
+    std::string text = "[A]\r\nx=1\r\n[History]\r\n";
+    for (int i = 0; i < 5000; ++i)
+        text += "Book" + std::to_string(i) + "Name=n\r\n";
+    IniFile ini = parsed(text + "[B]\r\ny=2\r\n");
+    ini.setValue("A", "x", " changed ");
+    ini.eraseSection("History"); // most lines are now dead: the store compacts itself
+    EXPECT_TRUE(ini.isModified());
+    EXPECT_EQ(ini.render(), "[A]\r\nx=\" changed \"\r\n[B]\r\ny=2\r\n");
+    ini.setValue("History", "Book0Name", "m");
+    EXPECT_EQ(ini.render(), "[A]\r\nx=\" changed \"\r\n[History]\r\nBook0Name=m\r\n[B]\r\ny=2\r\n");
+    EXPECT_EQ(ini.value("A", "x"), " changed ");
+}
+
 TEST(IniFile, LoadingSomethingThatIsNotTextNeverOverwritesIt) {
     TempFolder dir;
     const std::vector<std::string> broken = {std::string("[A]\nX=1\0\n", 9), "[A]\nX=\xC3\x28\n", "\xED\xA0\x80"};
