@@ -26,3 +26,4 @@ book_args=()
 
 "$build/bench/history_bench"
 "$build/bench/layout_bench" "${book_args[@]}"
+"$build/bench/settings_bench"
