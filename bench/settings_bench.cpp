@@ -18,11 +18,11 @@ namespace {
 
 const std::vector<std::string>& fieldNames() {
     static const std::vector<std::string> names = [] {
-        std::vector<std::string> n = {"Name",          "FileType",           "Description", "ViewAllSymbolsOn",
-                                      "ParagraphSearchOn", "Position",       "ReadingInterval", "LineSpacing",
-                                      "FontName",      "FontHeight",         "FontBold",    "CharacterExtraMode",
-                                      "CharacterMap",  "WordWrapOn",         "TextJustificationOn", "InArchive",
-                                      "ArchiveDir",    "WasDone"};
+        std::vector<std::string> n = {
+            "Name",      "FileType",           "Description",  "ViewAllSymbolsOn", "ParagraphSearchOn",
+            "Position",  "ReadingInterval",    "LineSpacing",  "FontName",         "FontHeight",
+            "FontBold",  "CharacterExtraMode", "CharacterMap", "WordWrapOn",       "TextJustificationOn",
+            "InArchive", "ArchiveDir",         "WasDone"};
         for (int i = 0; n.size() < 40; ++i) {
             n.push_back("Bookmark" + std::to_string(i) + "Title");
             n.push_back("Bookmark" + std::to_string(i) + "Position");

@@ -66,7 +66,7 @@ void removeStaleTemporaries(const std::string& folder, const std::string& name) 
 
 bool writeFileAtomically(const std::string& requested, std::string_view bytes, std::string* error) {
     std::string path = requested;
-    struct stat st{};
+    struct stat st {};
     if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
         std::error_code ec;
         const auto target = std::filesystem::canonical(path, ec);
@@ -82,8 +82,7 @@ bool writeFileAtomically(const std::string& requested, std::string_view bytes, s
     // The pid and a counter keep two writers (two copies of the program, or two stores of one) from
     // sharing a temporary name; O_EXCL makes sure we never write into somebody else's file.
     static std::atomic<unsigned> counter{0};
-    const std::string temp =
-        path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1));
+    const std::string temp = path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1));
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0)
         return fail(error, "cannot create " + temp, errno);
@@ -131,7 +130,7 @@ bool writeFileAtomically(const std::string& requested, std::string_view bytes, s
 bool makeFolders(const std::string& dir, unsigned mode) {
     if (dir.empty())
         return false;
-    struct stat st{};
+    struct stat st {};
     if (::stat(dir.c_str(), &st) == 0)
         return S_ISDIR(st.st_mode);
     const std::string parent = folderOf(dir);

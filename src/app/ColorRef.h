@@ -9,6 +9,8 @@ namespace Lecterna {
 constexpr uint32_t colorRefFromRgb(uint32_t rgb) {
     return ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
 }
-constexpr uint32_t rgbFromColorRef(uint32_t colorRef) { return colorRefFromRgb(colorRef & 0xFFFFFF); }
+constexpr uint32_t rgbFromColorRef(uint32_t colorRef) {
+    return colorRefFromRgb(colorRef & 0xFFFFFF);
+}
 
 } // namespace Lecterna

@@ -23,7 +23,9 @@ constexpr size_t MaxBytes = size_t{1} << 30;
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
 constexpr std::string_view ReplacementCharacter = "\xEF\xBF\xBD";
 
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char lowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool equalNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
@@ -54,7 +56,9 @@ std::string lowered(std::string_view s) {
     return out;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trim(std::string_view s) {
     while (!s.empty() && isBlank(s.front()))
@@ -152,8 +156,7 @@ bool needsQuotes(std::string_view v) {
 // no copies of the names. Keys are never removed one by one, only all at once.
 class KeyIndex {
 public:
-    template <class Same>
-    uint32_t find(uint32_t hash, Same same) const {
+    template <class Same> uint32_t find(uint32_t hash, Same same) const {
         if (m_slots.empty())
             return NoId;
         const size_t mask = m_slots.size() - 1;
@@ -167,8 +170,7 @@ public:
     }
 
     // Adds `id` unless an equal name is there already; returns the id that holds the name.
-    template <class Same>
-    uint32_t insert(uint32_t hash, uint32_t id, Same same) {
+    template <class Same> uint32_t insert(uint32_t hash, uint32_t id, Same same) {
         if ((m_count + 1) * 2 > m_slots.size())
             grow();
         const size_t mask = m_slots.size() - 1;
@@ -405,7 +407,9 @@ bool IniFile::parse(std::string bytes) {
     return true;
 }
 
-std::string IniFile::render() const { return renderText(false); }
+std::string IniFile::render() const {
+    return renderText(false);
+}
 
 std::string IniFile::renderText(bool keepPlaceHolders) const {
     const Content& c = *m_content;
@@ -475,7 +479,7 @@ IniFile::LoadResult IniFile::load(const std::string& path) {
         m_writeProtected = true;
         return LoadResult::Unreadable;
     }
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         m_writeProtected = true;

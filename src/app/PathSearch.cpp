@@ -18,7 +18,7 @@ std::optional<std::string> findProgramOnPath(std::string_view program, std::stri
         if (candidate.back() != '/')
             candidate += '/';
         candidate += program;
-        struct stat st{};
+        struct stat st {};
         if (::stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(candidate.c_str(), X_OK) == 0)
             return candidate;
     }

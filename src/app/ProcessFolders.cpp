@@ -21,7 +21,7 @@ std::string executableDir() {
 
 std::string systemTempFolder() {
     if (const char* tmp = std::getenv("TMPDIR"); tmp && tmp[0] == '/') {
-        struct stat st{};
+        struct stat st {};
         if (::stat(tmp, &st) == 0 && S_ISDIR(st.st_mode)) {
             std::string dir = tmp;
             while (dir.size() > 1 && dir.back() == '/')

@@ -28,8 +28,8 @@ enum class Source : uint8_t {
     SystemFontSmoothing,
     ExeDir,
     DocumentsFolder,
-    OfficeSuite,       // Cooperation: 1 when documents can be converted, else 0
-    NoCooperation,     // DocParam UseConverter: on when Cooperation is 0
+    OfficeSuite,   // Cooperation: 1 when documents can be converted, else 0
+    NoCooperation, // DocParam UseConverter: on when Cooperation is 0
 };
 
 constexpr const char* Common = "Common";
@@ -73,7 +73,9 @@ constexpr Info integer(K k, const char* s, const char* n, int def, Check c = Che
                        Source src = Source::Fixed) {
     return Info{k, s, n, T::Integer, def, "", src, c, lo, hi};
 }
-constexpr Info colour(K k, const char* s, const char* n, Source src) { return Info{k, s, n, T::Colour, 0, "", src}; }
+constexpr Info colour(K k, const char* s, const char* n, Source src) {
+    return Info{k, s, n, T::Colour, 0, "", src};
+}
 constexpr Info text(K k, const char* s, const char* n, const char* def, Check c = Check::None,
                     Source src = Source::Fixed) {
     return Info{k, s, n, T::Text, 0, def, src, c};
@@ -111,7 +113,8 @@ constexpr std::array<Info, Settings::KeyCount> Table{{
     text(K::DefaultView_FontName, View, "DefaultView_FontName", "Arial", Check::EmptyIsDefault),
     integer(K::DefaultView_FontSize, View, "DefaultView_FontSize", 12, Check::OutsideIsDefault, 1, INT_MAX),
     flag(K::DefaultView_FontBold, View, "DefaultView_FontBold", false),
-    integer(K::DefaultView_CharacterExtraMode, View, "DefaultView_CharacterExtraMode", 2, Check::OutsideIsDefault, 0, 3),
+    integer(K::DefaultView_CharacterExtraMode, View, "DefaultView_CharacterExtraMode", 2, Check::OutsideIsDefault, 0,
+            3),
     integer(K::DefaultView_LineSpacing, View, "DefaultView_LineSpacing", 1, Check::Clamp, 0, 4),
     colour(K::UserColors_Text, View, "UserColors_Text", Source::SystemWindowText),
     colour(K::UserColors_Background, View, "UserColors_Background", Source::SystemWindow),
@@ -159,16 +162,28 @@ constexpr bool tableInKeyOrder() {
 }
 static_assert(tableInKeyOrder(), "the key table must list every key in the order of the enum");
 
-const Info& infoOf(K key) { return Table[static_cast<size_t>(key)]; }
-size_t at(K key) { return static_cast<size_t>(key); }
+const Info& infoOf(K key) {
+    return Table[static_cast<size_t>(key)];
+}
+size_t at(K key) {
+    return static_cast<size_t>(key);
+}
 
 } // namespace
 
-Settings::Settings() { load(IniFile(), Environment{}); }
+Settings::Settings() {
+    load(IniFile(), Environment{});
+}
 
-std::string_view Settings::sectionName(Key key) { return infoOf(key).section; }
-std::string_view Settings::keyName(Key key) { return infoOf(key).name; }
-Settings::Type Settings::type(Key key) { return infoOf(key).type; }
+std::string_view Settings::sectionName(Key key) {
+    return infoOf(key).section;
+}
+std::string_view Settings::keyName(Key key) {
+    return infoOf(key).name;
+}
+Settings::Type Settings::type(Key key) {
+    return infoOf(key).type;
+}
 
 int Settings::defaultNumber(const KeyInfo& info) const {
     switch (info.source) {
@@ -202,9 +217,7 @@ int Settings::checked(const KeyInfo& info, int value) const {
 void Settings::readKey(const KeyInfo& info, const SettingsStore& store) {
     const size_t i = at(info.key);
     switch (info.type) {
-    case Type::Flag:
-        m_numbers[i] = store.readFlag(info.section, info.name, defaultNumber(info) != 0) ? 1 : 0;
-        break;
+    case Type::Flag: m_numbers[i] = store.readFlag(info.section, info.name, defaultNumber(info) != 0) ? 1 : 0; break;
     case Type::Integer:
         // A missing key takes the default; Cooperation's default -1 is outside 0..3 on purpose, so
         // that a missing or unknown value leads to detection.
@@ -266,8 +279,7 @@ void Settings::loadSection(const SettingsStore& store, const Environment& env, s
                 continue;
             }
             break;
-        default:
-            break;
+        default: break;
         }
         readKey(info, store);
 
@@ -287,8 +299,7 @@ void Settings::loadSection(const SettingsStore& store, const Environment& env, s
             if (integer(Key::StartFolder) == 1 && m_texts[i].starts_with("//"))
                 m_texts[i] = env.exeDir;
             break;
-        default:
-            break;
+        default: break;
         }
     }
     if (section == Archiver)
@@ -306,7 +317,8 @@ void Settings::writeKey(const KeyInfo& info, SettingsStore& store, const int32_t
     case Type::Flag: store.writeFlag(info.section, info.name, m_numbers[i] != 0); break;
     case Type::Integer: store.writeInteger(info.section, info.name, m_numbers[i]); break;
     case Type::Colour:
-        store.writeInteger(info.section, info.name, static_cast<int>(colorRefFromRgb(static_cast<uint32_t>(m_numbers[i]))));
+        store.writeInteger(info.section, info.name,
+                           static_cast<int>(colorRefFromRgb(static_cast<uint32_t>(m_numbers[i]))));
         break;
     case Type::Text: store.writeString(info.section, info.name, m_texts[i]); break;
     case Type::Date:

@@ -19,26 +19,71 @@ class Settings {
 public:
     enum class Key : uint8_t {
         // Common
-        LastProgramStart, LastLoad, ShowHistoryOnStart, SmartFontSearch, QuickCopy, ScrollByMouse,
-        BuildInWindowsShell, ScrollType, ScrollTimeDelay, ScrollPriorityLevel, HistoryLimit, ExcapeKeyAction,
+        LastProgramStart,
+        LastLoad,
+        ShowHistoryOnStart,
+        SmartFontSearch,
+        QuickCopy,
+        ScrollByMouse,
+        BuildInWindowsShell,
+        ScrollType,
+        ScrollTimeDelay,
+        ScrollPriorityLevel,
+        HistoryLimit,
+        ExcapeKeyAction,
         // View
-        ToolBarType, StartInFullScreen, DoublePageMode, FontSmoothing, HideCursor, ViewLastLine, LeftMargin,
-        RightMargin, UserLineSpacing, CharacterExtraCondensed, CharacterExtraWided, DefaultView_FontName,
-        DefaultView_FontSize, DefaultView_FontBold, DefaultView_CharacterExtraMode, DefaultView_LineSpacing,
-        UserColors_Text, UserColors_Background, UserColors_ScrollProgressBar, UserColors_TextureFileName,
+        ToolBarType,
+        StartInFullScreen,
+        DoublePageMode,
+        FontSmoothing,
+        HideCursor,
+        ViewLastLine,
+        LeftMargin,
+        RightMargin,
+        UserLineSpacing,
+        CharacterExtraCondensed,
+        CharacterExtraWided,
+        DefaultView_FontName,
+        DefaultView_FontSize,
+        DefaultView_FontBold,
+        DefaultView_CharacterExtraMode,
+        DefaultView_LineSpacing,
+        UserColors_Text,
+        UserColors_Background,
+        UserColors_ScrollProgressBar,
+        UserColors_TextureFileName,
         // HtmlParam
-        HtmlParam_UseConverter, IgnoreFormatInPreformattedHtmlText, IgnoreFormatInPlainText,
+        HtmlParam_UseConverter,
+        IgnoreFormatInPreformattedHtmlText,
+        IgnoreFormatInPlainText,
         // Word97Param
-        Cooperation, Use_TextWithLayoutConverter, Change_NormalStyle, Set_AllText_Russian, Hotkeys, SetFirstIdent,
-        HideCommandBars, FormatType, DesignStyle,
+        Cooperation,
+        Use_TextWithLayoutConverter,
+        Change_NormalStyle,
+        Set_AllText_Russian,
+        Hotkeys,
+        SetFirstIdent,
+        HideCommandBars,
+        FormatType,
+        DesignStyle,
         // TxtParam
-        NonAlphaSymbolIsParagraphBegin, AddInterParagraphSpace,
+        NonAlphaSymbolIsParagraphBegin,
+        AddInterParagraphSpace,
         // DocParam
         DocParam_UseConverter,
         // Open
-        FavoriteFolder, StartFolder, LastPath, HideDescriptionFile, DescriptionPosition, HotTrack, QuickUnpack,
+        FavoriteFolder,
+        StartFolder,
+        LastPath,
+        HideDescriptionFile,
+        DescriptionPosition,
+        HotTrack,
+        QuickUnpack,
         // Alarm
-        AlarmHours, AlarmMinutes, AlarmSeconds, WaitMinutes,
+        AlarmHours,
+        AlarmMinutes,
+        AlarmSeconds,
+        WaitMinutes,
         Count
     };
     static constexpr size_t KeyCount = static_cast<size_t>(Key::Count);
@@ -57,8 +102,8 @@ public:
         uint32_t windowColour = 0xFFFFFF;
         uint32_t highlightColour = 0x3399FF;
         bool fontSmoothing = true;
-        int screenWidth = 1024; // below 800 the stored tool bar type is not used
-        int32_t today = 0;      // days since 1970-01-01
+        int screenWidth = 1024;        // below 800 the stored tool bar type is not used
+        int32_t today = 0;             // days since 1970-01-01
         bool officeSuiteFound = false; // `soffice` is on PATH: documents can be converted
         std::string exeDir;            // with a trailing '/'
         std::string documentsFolder;

@@ -45,7 +45,7 @@ std::string moveAside(const std::string& path) {
         if (errno != EINVAL && errno != ENOSYS)
             return {};
         // The file system cannot refuse to replace; look first.
-        struct stat st{};
+        struct stat st {};
         if (::lstat(aside.c_str(), &st) == 0)
             continue;
         return ::rename(path.c_str(), aside.c_str()) == 0 ? aside : std::string();
@@ -110,17 +110,16 @@ void SettingsLocation::setInRegistry(bool on) {
     m_mode.inRegistry = on;
 }
 
-std::vector<std::string> SettingsLocation::takeMessages() { return std::exchange(m_messages, {}); }
+std::vector<std::string> SettingsLocation::takeMessages() {
+    return std::exchange(m_messages, {});
+}
 
 std::unique_ptr<IniFile> SettingsLocation::open(const std::string& path, bool userStore) {
     auto file = std::make_unique<IniFile>();
     switch (file->load(path)) {
     case IniFile::LoadResult::Loaded:
-    case IniFile::LoadResult::Missing:
-        break;
-    case IniFile::LoadResult::Unreadable:
-        report(path, formatMessage(UnreadableFileText, {path}));
-        break;
+    case IniFile::LoadResult::Missing: break;
+    case IniFile::LoadResult::Unreadable: report(path, formatMessage(UnreadableFileText, {path})); break;
     case IniFile::LoadResult::NotText:
         if (const std::string aside = moveAside(path); !aside.empty()) {
             file = std::make_unique<IniFile>(path);

@@ -30,7 +30,7 @@ SettingsMode probeSettingsMode(const std::string& exeDir, const std::string& use
     ini.load(mode.iniFileName);
     mode.inRegistry = ini.readFlag("IniMode", "InRegistry", false);
     if (mode.inRegistry) {
-        struct stat st{};
+        struct stat st {};
         mode.registryKeyExists = ::stat(userFileName.c_str(), &st) == 0;
     }
     return mode;

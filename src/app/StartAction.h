@@ -19,8 +19,8 @@ enum class StartAction {
 struct StartInputs {
     std::vector<std::string> arguments; // command-line arguments, without the program name
     bool shiftHeld = false;
-    bool lastLoad = false;           // setting LastLoad
-    bool showHistoryOnStart = false; // setting ShowHistoryOnStart
+    bool lastLoad = false;                   // setting LastLoad
+    bool showHistoryOnStart = false;         // setting ShowHistoryOnStart
     std::optional<int32_t> lastProgramStart; // days since 1970-01-01; none on the first start ever
     int32_t today = 0;
     struct HistoryHead {

@@ -19,7 +19,7 @@ void TempDirectories::cleanOld(const SettingsStore& store) {
     m_folders = store.keyNames(Section);
     for (size_t i = m_folders.size(); i-- > 0;) {
         const std::string& dir = m_folders[i];
-        struct stat st{};
+        struct stat st {};
         bool drop = true;
         // A relative name would be taken from wherever we were started; it is not one of ours.
         if (!dir.empty() && dir.front() == '/' && ::lstat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode))

@@ -29,7 +29,7 @@ IniFile bigStore(const std::string& path, int books, char tag) {
 }
 
 mode_t modeOf(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     ::stat(path.c_str(), &st);
     return st.st_mode & 07777;
 }

@@ -17,7 +17,9 @@ IniFile parsed(const std::string& text) {
     return ini;
 }
 
-IniFile reparsed(const IniFile& ini) { return parsed(ini.render()); }
+IniFile reparsed(const IniFile& ini) {
+    return parsed(ini.render());
+}
 
 } // namespace
 

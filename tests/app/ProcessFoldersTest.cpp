@@ -1,6 +1,6 @@
+#include "app/ProcessFolders.h"
 #include "app/IniFile.h"
 #include "app/PathSearch.h"
-#include "app/ProcessFolders.h"
 #include "app/SettingsLocation.h"
 #include "app/TempDirectories.h"
 
@@ -27,7 +27,8 @@ TEST(ProcessFolders, ExecutableAndTemporaryFolders) {
     const TempDirCreation failed = createTempDir(tmp / "missing");
     EXPECT_TRUE(failed.path.empty());
     EXPECT_NE(failed.error, 0);
-    EXPECT_TRUE(failed.errorMessage.starts_with("Abnormal program terminate.\nCannot create \"" + (tmp / "missing/Book")));
+    EXPECT_TRUE(
+        failed.errorMessage.starts_with("Abnormal program terminate.\nCannot create \"" + (tmp / "missing/Book")));
     EXPECT_TRUE(failed.errorMessage.ends_with("\""));
 }
 

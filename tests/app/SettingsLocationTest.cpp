@@ -49,9 +49,9 @@ TEST(SettingsLocation, ChoosesTheStoreByTheMode) {
         std::optional<std::string> write;
     };
     const std::vector<Case> cases = {
-        {false, false, false, ini, ini},   {false, true, false, ini, user}, {false, true, true, user, user},
-        {true, false, false, ini, std::nullopt}, // nothing is ever written
-        {true, true, false, ini, user},    {true, true, true, user, user},
+        {false, false, false, ini, ini}, {false, true, false, ini, user},
+        {false, true, true, user, user}, {true, false, false, ini, std::nullopt}, // nothing is ever written
+        {true, true, false, ini, user},  {true, true, true, user, user},
     };
     for (const Case& c : cases) {
         SettingsLocation location(SettingsMode{ini, c.onCdRom, c.inRegistry, c.keyExists}, user);
@@ -99,7 +99,7 @@ TEST(SettingsLocation, RegistryModeLivesInAPrivatePerUserFile) {
     auto store = location.openSettingsForWrite();
     store->writeInteger("View", "ToolBarType", 4);
     ASSERT_TRUE(store->flush());
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(::stat((home / "config/Lecterna").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u);
 

@@ -92,7 +92,8 @@ TEST(Settings, StoredValuesAreChecked) {
                                 std::string(Settings::keyName(c.key)) + "=" + c.stored + "\n";
         EXPECT_EQ(loaded(ini).integer(c.key), c.expected) << ini;
     }
-    EXPECT_EQ(loaded("[View]\nUserColors_TextureFileName=/p.jpg\n[Word97Param]\nDesignStyle=3\n").integer(K::DesignStyle), 3);
+    EXPECT_EQ(
+        loaded("[View]\nUserColors_TextureFileName=/p.jpg\n[Word97Param]\nDesignStyle=3\n").integer(K::DesignStyle), 3);
     EXPECT_EQ(loaded("[View]\nDefaultView_FontName=\n").text(K::DefaultView_FontName), "Arial");
 }
 

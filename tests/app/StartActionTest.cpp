@@ -69,10 +69,10 @@ TEST(StartAction, WasDoneIsReadInTheUsersNumberFormat) {
         std::optional<double> percent;
     };
     const std::vector<Case> cases = {
-        {"45,20 %", ",", 45.2},   {"45.20 %", ",", 45.2},      {"45,20 %", ".", std::nullopt},
-        {"7 %", ".", 7.0},        {"45.20%", ".", 45.2}, // two characters go, whatever they are
-        {"?", ".", std::nullopt}, {"", ".", std::nullopt},     {"1e2 %", ".", std::nullopt},
-        {"inf %", ".", std::nullopt}, {"12.5 ٪", ".", 12.5}, // the last characters may be wider than a byte
+        {"45,20 %", ",", 45.2},   {"45.20 %", ",", 45.2},  {"45,20 %", ".", std::nullopt}, {"7 %", ".", 7.0},
+        {"45.20%", ".", 45.2}, // two characters go, whatever they are
+        {"?", ".", std::nullopt}, {"", ".", std::nullopt}, {"1e2 %", ".", std::nullopt},   {"inf %", ".", std::nullopt},
+        {"12.5 ٪", ".", 12.5}, // the last characters may be wider than a byte
     };
     for (const Case& c : cases)
         EXPECT_EQ(wasDonePercent(c.text, c.separator), c.percent) << c.text;
