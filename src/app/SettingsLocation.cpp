@@ -37,7 +37,7 @@ std::string moveAside(const std::string& path) {
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
     const std::string base = path + ".broken-" + stamp;
     for (int n = 1; n < 100; ++n) {
-        const std::string aside = n == 1 ? base : base + "-" + std::to_string(n);
+        std::string aside = n == 1 ? base : base + "-" + std::to_string(n);
         if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0)
             return aside;
         if (errno == EEXIST)
