@@ -266,8 +266,8 @@ void Settings::loadSection(const SettingsStore& store, const Environment& env, s
         const size_t i = at(info.key);
         switch (info.key) {
         case Key::ToolBarType:
-            // On a narrow screen the wide tool bars would not fit; the stored choice waits for a
-            // wider one.
+            // On a narrow screen the wide tool bars would not fit: the small one is used (and saved
+            // at close, like every value in use).
             if (env.screenWidth < 800) {
                 m_numbers[i] = 2;
                 continue;
