@@ -26,4 +26,5 @@ book_args=()
 
 "$build/bench/history_bench"
 "$build/bench/layout_bench" "${book_args[@]}"
-"$build/bench/progress_window_bench"
+"$build/bench/settings_bench"
+QT_QPA_PLATFORM=offscreen "$build/bench/progress_window_bench"

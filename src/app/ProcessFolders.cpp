@@ -1,0 +1,59 @@
+#include "app/ProcessFolders.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+
+#include <sys/stat.h>
+
+namespace Lecterna {
+
+std::string executableDir() {
+    std::error_code ec;
+    const auto exe = std::filesystem::canonical("/proc/self/exe", ec);
+    if (ec)
+        return {};
+    std::string dir = exe.parent_path().string();
+    if (dir.empty() || dir.back() != '/')
+        dir += '/';
+    return dir;
+}
+
+std::string systemTempFolder() {
+    if (const char* tmp = std::getenv("TMPDIR"); tmp && tmp[0] == '/') {
+        struct stat st {};
+        if (::stat(tmp, &st) == 0 && S_ISDIR(st.st_mode)) {
+            std::string dir = tmp;
+            while (dir.size() > 1 && dir.back() == '/')
+                dir.pop_back();
+            return dir;
+        }
+    }
+    return "/tmp";
+}
+
+TempDirCreation createTempDir(const std::string& systemTemp) {
+    TempDirCreation result;
+    std::string name = systemTemp;
+    if (name.empty() || name.back() != '/')
+        name += '/';
+    name += "BookXXXXXX";
+    if (::mkdtemp(name.data()) == nullptr) {
+        result.error = errno;
+        result.errorMessage = "Abnormal program terminate.\nCannot create \"" + name + "\"";
+        return result;
+    }
+    result.path = name + '/';
+    return result;
+}
+
+std::string longFileName(const std::string& path) {
+    std::error_code ec;
+    const auto absolute = std::filesystem::absolute(path, ec);
+    if (ec)
+        return path;
+    const auto canonical = std::filesystem::weakly_canonical(absolute, ec);
+    return ec ? absolute.string() : canonical.string();
+}
+
+} // namespace Lecterna
