@@ -40,40 +40,6 @@ Justification stepByStep(std::string_view line, const ByteMetrics& m, int availa
 
 } // namespace
 
-TEST(Justification, StretchesOnlyLinesFillingAtLeast85PercentThatHaveASpace) {
-    const ByteMetrics m = tenPixelLetters();
-    struct Case {
-        std::string line;
-        bool stretched;
-    } cases[] = {
-        {std::string(83, 'a') + " a", false},          // 84 + 0.4 letters of 100: 84.4% stays ragged
-        {std::string(85, 'a') + " a", true},           // 86.4%
-        {std::string(95, 'a'), false},                 // no space: never stretched
-        {std::string(99, 'a') + " a", false},          // 100.4%: wider than the room
-        {"a " + std::string(85, 'a') + "\ta", true},   // TABs go through the stepwise rule
-    };
-    for (const Case& c : cases) {
-        const Justification j = Justification::forLine(c.line, m, 1000);
-        EXPECT_EQ(j.isActive(), c.stretched) << c.line.size();
-        if (c.stretched)
-            EXPECT_LE(j.width(c.line, m), toFixed(1000));
-    }
-}
-
-TEST(Justification, SpreadsFractionalGapSoTheLineEndsExactlyAtTheMargin) {
-    ByteMetrics m = tenPixelLetters();
-    m.advance['a'] = 595; // 9.296875 px: the gap is not a whole number of pixels
-    const std::string line = std::string(30, 'a') + " " + std::string(30, 'a') + " " + std::string(29, 'a') + " a";
-    const Justification j = Justification::forLine(line, m, 900);
-    ASSERT_TRUE(j.isActive());
-    EXPECT_EQ(j.spaces, 3);
-    EXPECT_EQ(j.width(line, m), toFixed(900));
-    // The units that do not divide evenly go one each to the first spaces.
-    EXPECT_GE(j.spaceExtra(0), j.spaceExtra(1));
-    EXPECT_GE(j.spaceExtra(1), j.spaceExtra(2));
-    EXPECT_LE(j.spaceExtra(0) - j.spaceExtra(2), 1);
-}
-
 TEST(Justification, TabLinesAgreeWithTheStepByStepRule) {
     ByteMetrics m = tenPixelLetters();
     m.advance['b'] = 437;

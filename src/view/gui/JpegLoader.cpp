@@ -18,6 +18,8 @@ struct Decoder {
     jpeg_error_mgr errors{};
     std::jmp_buf escape{};
     bool created = false;
+    bool cmyk = false;
+    bool adobeInverted = false;
 
     ~Decoder() {
         if (created)
@@ -62,14 +64,14 @@ QImage JpegLoader::decode(QByteArrayView data) {
     const qint64 height = d->info.image_height;
     if (width <= 0 || height <= 0 || width * height > kMaxPixels)
         return {};
-    const bool cmyk = d->info.jpeg_color_space == JCS_CMYK || d->info.jpeg_color_space == JCS_YCCK;
-    const bool adobeInverted = cmyk && d->info.saw_Adobe_marker;
+    d->cmyk = d->info.jpeg_color_space == JCS_CMYK || d->info.jpeg_color_space == JCS_YCCK;
+    d->adobeInverted = d->cmyk && d->info.saw_Adobe_marker;
 #if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
     const J_COLOR_SPACE rgb32 = JCS_EXT_BGRA; // alpha is filled with 0xFF: exactly QImage's RGB32
 #else
     const J_COLOR_SPACE rgb32 = JCS_EXT_ARGB;
 #endif
-    d->info.out_color_space = cmyk ? JCS_CMYK : rgb32;
+    d->info.out_color_space = d->cmyk ? JCS_CMYK : rgb32;
 
     QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
     if (image.isNull())
@@ -87,12 +89,12 @@ QImage JpegLoader::decode(QByteArrayView data) {
     while (d->info.output_scanline < d->info.output_height) {
         JSAMPROW row = bits + stride * static_cast<qsizetype>(d->info.output_scanline);
         jpeg_read_scanlines(&d->info, &row, 1);
-        if (cmyk) {
+        if (d->cmyk) {
             // Naive CMYK to RGB, good enough for a background picture. Adobe writers store the
             // inks inverted.
             for (JDIMENSION x = 0; x < d->info.output_width; ++x) {
                 unsigned c = row[4 * x], m = row[4 * x + 1], y = row[4 * x + 2], k = row[4 * x + 3];
-                if (!adobeInverted) {
+                if (!d->adobeInverted) {
                     c = 255 - c;
                     m = 255 - m;
                     y = 255 - y;

@@ -12,14 +12,15 @@ namespace Lecterna {
 
 namespace {
 
-QFont makeFont(const ReadingFontSpec& spec, int letterSpacing) {
+QFont makeFont(const ReadingFontSpec& spec, int letterSpacing, bool smooth = true) {
     QFont f(spec.family);
     f.setPixelSize(std::max(1, spec.pixelSize));
     f.setBold(spec.bold);
     // Kerning and shaping would make a character's width depend on its neighbours; the layout
     // measures byte by byte, so the drawing must too.
     f.setKerning(false);
-    f.setStyleStrategy(QFont::PreferNoShaping);
+    f.setStyleStrategy(smooth ? QFont::PreferNoShaping
+                              : QFont::StyleStrategy(QFont::PreferNoShaping | QFont::NoAntialias));
     f.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
     return f;
 }
@@ -33,6 +34,15 @@ bool takesNoRoom(QChar c) {
 bool isMark(QChar c) {
     const QChar::Category cat = c.category();
     return cat == QChar::Mark_NonSpacing || cat == QChar::Mark_Enclosing;
+}
+
+// The same face as `raw`, with smoothing off.
+QRawFont monoVariant(const QRawFont& raw, const QFont& like) {
+    QFont f = like;
+    f.setFamily(raw.familyName());
+    f.setStyleName(raw.styleName());
+    f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferNoShaping | QFont::NoAntialias));
+    return QRawFont::fromFont(f);
 }
 
 } // namespace
@@ -54,7 +64,8 @@ int ReadingFontSpec::pixelSizeForFontHeight(const QString& family, bool bold, in
     return std::max(1, static_cast<int>(std::lround(height * 1000.0 / cell)));
 }
 
-QtByteMetrics::QtByteMetrics() : m_font(makeFont(m_spec, 0)) {}
+// Nothing measured yet: every byte is blank and takes no room.
+QtByteMetrics::QtByteMetrics() : m_font(makeFont(m_spec, 0)), m_monoFont(makeFont(m_spec, 0, false)) {}
 
 QtByteMetrics QtByteMetrics::create(const ReadingFontSpec& spec, const DisplayTable& table, int letterSpacingPixels) {
     QtByteMetrics m;
@@ -62,6 +73,7 @@ QtByteMetrics QtByteMetrics::create(const ReadingFontSpec& spec, const DisplayTa
     m.m_table = table;
     m.m_letterSpacing = letterSpacingPixels;
     m.m_font = makeFont(spec, letterSpacingPixels);
+    m.m_monoFont = makeFont(spec, letterSpacingPixels, false);
 
     // Advances come from the font without letter spacing; the spacing is added here once.
     const QFont plain = makeFont(spec, 0);
@@ -69,12 +81,14 @@ QtByteMetrics QtByteMetrics::create(const ReadingFontSpec& spec, const DisplayTa
     const QFontMetrics im(plain);
     const QRawFont primary = QRawFont::fromFont(plain);
     m.m_rawFonts.push_back(primary);
+    m.m_monoRawFonts.push_back(QRawFont::fromFont(makeFont(spec, 0, false)));
 
-    auto fontIndexOf = [&m](const QRawFont& raw) {
+    auto fontIndexOf = [&m, &plain](const QRawFont& raw) {
         for (size_t i = 0; i < m.m_rawFonts.size(); ++i)
             if (m.m_rawFonts[i] == raw)
                 return static_cast<quint16>(i);
         m.m_rawFonts.push_back(raw);
+        m.m_monoRawFonts.push_back(monoVariant(raw, plain));
         return static_cast<quint16>(m.m_rawFonts.size() - 1);
     };
 

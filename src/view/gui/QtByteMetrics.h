@@ -40,16 +40,17 @@ class QtByteMetrics {
 public:
     struct Glyph {
         quint32 index = 0;
-        quint16 font = 0;    // index into the raw fonts: 0 is the reading font, others fallbacks
-        bool drawn = false;  // false for blanks and for bytes that take no room
+        quint16 font = 0;   // index into the raw fonts: 0 is the reading font, others fallbacks
+        bool drawn = false; // false for blanks and for bytes that take no room
     };
 
     QtByteMetrics();
     static QtByteMetrics create(const ReadingFontSpec& spec, const DisplayTable& table, int letterSpacingPixels);
 
     const ByteMetrics& metrics() const { return m_metrics; }
-    // The font configured to draw exactly these widths with QPainter::drawText.
-    const QFont& font() const { return m_font; }
+    // The font configured to draw exactly these widths with QPainter::drawText; unsmoothed when
+    // `smooth` is false.
+    const QFont& font(bool smooth = true) const { return smooth ? m_font : m_monoFont; }
     const DisplayTable& displayTable() const { return m_table; }
     const ReadingFontSpec& spec() const { return m_spec; }
     int letterSpacing() const { return m_letterSpacing; }
@@ -57,7 +58,11 @@ public:
     int ascent() const { return m_ascent; }
 
     const Glyph& glyph(unsigned char byte) const { return m_glyphs[byte]; }
-    const QRawFont& rawFont(int i) const { return m_rawFonts[static_cast<size_t>(i)]; }
+    // Whether glyphs are smoothed is a property of the font engine, not of the painter, so each
+    // raw font comes twice; both have the same glyphs and advances.
+    const QRawFont& rawFont(int i, bool smooth = true) const {
+        return (smooth ? m_rawFonts : m_monoRawFonts)[static_cast<size_t>(i)];
+    }
     int rawFontCount() const { return static_cast<int>(m_rawFonts.size()); }
 
 private:
@@ -65,10 +70,12 @@ private:
     DisplayTable m_table;
     int m_letterSpacing = 0;
     QFont m_font;
+    QFont m_monoFont;
     ByteMetrics m_metrics;
     int m_ascent = 0;
     std::array<Glyph, 256> m_glyphs{};
     std::vector<QRawFont> m_rawFonts;
+    std::vector<QRawFont> m_monoRawFonts;
 };
 
 } // namespace Lecterna

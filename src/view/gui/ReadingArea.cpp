@@ -225,6 +225,7 @@ RowStyle ReadingArea::rowStyle(const QRect& clip) const {
     s.textColor = m_textColor;
     s.leftMargin = m_leftMargin;
     s.rightMargin = m_rightMargin;
+    s.smooth = effectiveFontSmoothing();
     s.visibleLeft = clip.left();
     s.visibleRight = clip.left() + clip.width();
     return s;
@@ -254,14 +255,12 @@ void ReadingArea::paintRow(QPainter& p, int row, int y) const {
     if (!m_rows.has(row))
         return;
     const int x = m_doublePage ? 0 : -horizontalScrollBar()->value();
-    p.setRenderHint(QPainter::TextAntialiasing, effectiveFontSmoothing());
     paintOneRow(p, QRect(x, y, viewport()->width(), m_rowHeight), row, rowStyle(viewport()->rect()));
 }
 
 void ReadingArea::paintContents(QPainter& p, const QRect& clip) const {
     m_rowsPainted = 0;
     fillBackground(p, clip);
-    p.setRenderHint(QPainter::TextAntialiasing, effectiveFontSmoothing());
 
     const int h = std::max(1, m_rowHeight);
     const int width = viewport()->width();

@@ -83,7 +83,7 @@ void RowPainter::drawLine(QPainter& p, QPointF origin, std::string_view line, co
         if (b.indexes.empty())
             continue;
         QGlyphRun run;
-        run.setRawFont(font.rawFont(static_cast<int>(i)));
+        run.setRawFont(font.rawFont(static_cast<int>(i), style.smooth));
         run.setRawData(b.indexes.data(), b.positions.data(), static_cast<int>(b.indexes.size()));
         p.drawGlyphRun(QPointF(0, 0), run);
     }

@@ -32,6 +32,7 @@ struct RowStyle {
     QColor textColor = Qt::black;
     int leftMargin = 5;
     int rightMargin = 5;
+    bool smooth = true; // font smoothing
     // The horizontal span that will be seen, in painter coordinates. Glyphs wholly outside it are
     // not drawn, so a long unwrapped line costs only what shows of it.
     qreal visibleLeft = -std::numeric_limits<qreal>::infinity();

@@ -28,8 +28,7 @@ QImage TextureLoader::load(const QString& fileName) {
     QImage image = reader.read();
     if (image.isNull())
         return {};
-    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                         : QImage::Format_RGB32);
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
 }
 
 } // namespace Lecterna

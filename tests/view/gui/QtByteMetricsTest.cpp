@@ -1,7 +1,7 @@
+#include "view/gui/QtByteMetrics.h"
 #include "document/CodePage.h"
 #include "support/gui/Fixtures.h"
 #include "support/gui/ImageProbe.h"
-#include "view/gui/QtByteMetrics.h"
 #include "view/gui/RowPainter.h"
 
 #include <QFontMetrics>
@@ -16,19 +16,20 @@ namespace {
 
 constexpr QPointF kOrigin(10, 30);
 
-QImage drawWithRowPainter(const QtByteMetrics& font, std::string_view line) {
+QImage drawWithRowPainter(const QtByteMetrics& font, std::string_view line, bool smooth = true) {
     QImage image = blankImage({1800, 44});
     QPainter p(&image);
     RowStyle style;
     style.font = &font;
+    style.smooth = smooth;
     RowPainter::drawLine(p, kOrigin, line, Justification{}, style);
     return image;
 }
 
-QImage drawWithQt(const QtByteMetrics& font, QPointF at, const QString& text) {
+QImage drawWithQt(const QtByteMetrics& font, QPointF at, const QString& text, bool smooth = true) {
     QImage image = blankImage({1800, 44});
     QPainter p(&image);
-    p.setFont(font.font());
+    p.setFont(font.font(smooth));
     p.setPen(Qt::black);
     p.drawText(at, text);
     return image;
@@ -50,27 +51,35 @@ TEST(QtByteMetrics, DrawnLinesEndExactlyWhereTheyWereMeasured) {
         std::string bytes;
     } lines[] = {
         {&dos, cyrillic},
-        {&win, "AVATAR office flow, WAVY fjord: 0123456789 ()[]{} \"quoted\" and so\xAD" "ft hy\xADphen\x0C."},
+        {&win, "AVATAR office flow, WAVY fjord: 0123456789 ()[]{} \"quoted\" and so\xAD"
+               "ft hy\xADphen\x0C."},
         {&dos, "\t\xAC\xA8\xE0\tTab\tstops  \t\t\xA4\xAE\xAC.\tend"},
     };
     struct FontCase {
         const char* family;
         int pixelSize;
         bool bold;
-    } fonts[] = {{"Arial", 17, false}, {"Arial", 16, true}, {"Times New Roman", 21, false}, {"Courier New", 15, false}};
+        bool smooth;
+    } fonts[] = {{"Arial", 17, false, true},
+                 {"Arial", 16, true, true},
+                 {"Times New Roman", 21, false, true},
+                 {"Courier New", 15, false, true},
+                 {"Arial", 17, false, false}};
     for (const FontCase& f : fonts)
         for (int spacing : {-2, 0, 3})
             for (const Line& line : lines) {
                 const QtByteMetrics font =
                     QtByteMetrics::create({QString::fromLatin1(f.family), f.pixelSize, f.bold}, *line.table, spacing);
                 SCOPED_TRACE(::testing::Message() << f.family << ' ' << f.pixelSize << (f.bold ? " bold" : "")
-                                                  << " spacing " << spacing << " line " << line.bytes.substr(0, 12));
+                                                  << (f.smooth ? "" : " unsmoothed") << " spacing " << spacing
+                                                  << " line " << line.bytes.substr(0, 12));
                 const qreal measured = font.metrics().width(line.bytes) / 64.0;
-                const QImage ours = drawWithRowPainter(font, line.bytes + "|");
-                const QImage sentinel = drawWithQt(font, kOrigin + QPointF(measured, 0), QStringLiteral("|"));
+                const QImage ours = drawWithRowPainter(font, line.bytes + "|", f.smooth);
+                const QImage sentinel = drawWithQt(font, kOrigin + QPointF(measured, 0), QStringLiteral("|"), f.smooth);
                 EXPECT_EQ(inkRight(ours), inkRight(sentinel));
-                if (line.bytes.find('\t') == std::string::npos)
-                    EXPECT_EQ(ours, drawWithQt(font, kOrigin, line.table->toQString(line.bytes + "|")));
+                if (line.bytes.find('\t') == std::string::npos) {
+                    EXPECT_EQ(ours, drawWithQt(font, kOrigin, line.table->toQString(line.bytes + "|"), f.smooth));
+                }
             }
 }
 
@@ -90,16 +99,11 @@ TEST(QtByteMetrics, ControlBytesShowAsDosPicturesOnlyWithAllSymbols) {
     EXPECT_EQ(shown.displayTable().at('\t'), QChar(u'\t'));
 }
 
-TEST(QtByteMetrics, FontHeightsAndTabStops) {
-    EXPECT_EQ(ReadingFontSpec::pixelSizeForPoints(12, 96), 16);
-    EXPECT_EQ(ReadingFontSpec::pixelSizeForPoints(10, 120), 17); // 16.67
+TEST(QtByteMetrics, FontHeights) {
     EXPECT_EQ(ReadingFontSpec::pixelSizeForFontHeight(QStringLiteral("Arial"), false, -20), 20);
     // A positive height is the whole cell: the chosen size fills it to the pixel.
     const int size = ReadingFontSpec::pixelSizeForFontHeight(QStringLiteral("Arial"), false, 23);
     const QtByteMetrics font = QtByteMetrics::create({QStringLiteral("Arial"), size, false}, DisplayTable(), 0);
     EXPECT_NEAR(font.metrics().textHeight, 23, 1);
-
-    const QFontMetrics fm(font.font());
-    EXPECT_EQ(font.metrics().textHeight, fm.ascent() + fm.descent());
-    EXPECT_EQ(font.metrics().tabStop, 8 * 64 * fm.averageCharWidth());
+    EXPECT_EQ(font.metrics().textHeight, QFontMetrics(font.font()).height());
 }
