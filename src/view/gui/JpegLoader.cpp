@@ -93,7 +93,8 @@ QImage JpegLoader::decode(QByteArrayView data) {
             // Naive CMYK to RGB, good enough for a background picture. Adobe writers store the
             // inks inverted.
             for (JDIMENSION x = 0; x < d->info.output_width; ++x) {
-                unsigned c = row[4 * x], m = row[4 * x + 1], y = row[4 * x + 2], k = row[4 * x + 3];
+                const JSAMPLE* px = row + 4 * static_cast<size_t>(x);
+                unsigned c = px[0], m = px[1], y = px[2], k = px[3];
                 if (!d->adobeInverted) {
                     c = 255 - c;
                     m = 255 - m;

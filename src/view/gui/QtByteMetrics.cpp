@@ -135,7 +135,7 @@ QtByteMetrics QtByteMetrics::create(const ReadingFontSpec& spec, const DisplayTa
     int average = im.averageCharWidth();
     if (average <= 0)
         average = std::max(1, static_cast<int>(std::lround(fm.horizontalAdvance(QChar(u'x')))));
-    m.m_metrics.tabStop = static_cast<int32_t>(toFixed(8 * average));
+    m.m_metrics.tabStop = static_cast<int32_t>(toFixed(int64_t{8} * average));
     return m;
 }
 
