@@ -5,9 +5,8 @@
 //   paint_bench [text file in CP866]      (run with QT_QPA_PLATFORM=offscreen)
 #include "document/CodePage.h"
 #include "document/ParagraphList.h"
+#include "view/LineLayout.h"
 #include "view/gui/ReadingArea.h"
-
-#include "../../tests/support/GreedyWrap.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -102,7 +101,7 @@ int main(int argc, char** argv) {
         for (int i = 0; i < 200; ++i)
             book.append(sample.constData(), static_cast<size_t>(sample.size()));
         text.setTextKeepingNul(book);
-        lines.assign(&text.buffer(), testsupport::greedyWrap(text, area.readingFont().metrics(), wrapWidth));
+        lines.assign(&text.buffer(), LineLayout(area.readingFont().metrics()).wrappedSpans(text, wrapWidth));
     }
     area.setLines(&lines, 0, static_cast<int>(lines.count()));
     const int pages = static_cast<int>(lines.count()) / rowsPerPage - 1;

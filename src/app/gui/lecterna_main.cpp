@@ -1,11 +1,23 @@
+#include "app/gui/MainWindow.h"
+#include "app/gui/SplashWindow.h"
+#include "app/gui/TerminationSignals.h"
+
 #include <QApplication>
-#include <QMainWindow>
+
+#include <memory>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Lecterna"));
-    w.resize(525, 372);
-    w.show();
+    QApplication::setApplicationName(QStringLiteral("Lecterna"));
+
+    auto splash = std::make_unique<Lecterna::SplashWindow>();
+    splash->showNow();
+
+    Lecterna::MainWindow window;
+    // Ctrl+C in a terminal or a logout saves the settings like closing the window does.
+    Lecterna::TerminationSignals termination(&window);
+    window.show();
+
+    splash.reset();
     return app.exec();
 }

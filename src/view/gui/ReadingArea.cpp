@@ -1,5 +1,7 @@
 #include "view/gui/ReadingArea.h"
 
+#include "view/LineSpacing.h"
+#include "view/PageGeometry.h"
 #include "view/gui/TextureLoader.h"
 
 #include <QKeyEvent>
@@ -66,14 +68,9 @@ int ReadingArea::maxTopRow() const {
 }
 
 int ReadingArea::linesPerPage() const {
-    const int h = viewport()->height();
-    const int rowHeight = std::max(1, m_rowHeight);
-    int lines = h / rowHeight;
-    if (h % rowHeight >= 2 * m_font.metrics().charHeight)
-        ++lines;
     // A row taller than the window still makes a page of one row, so the right page of a pair
     // never repeats the left one.
-    return std::max(1, lines);
+    return std::max(1, LineSpacing::linesPerPage(viewport()->height(), m_rowHeight, m_font.metrics().charHeight));
 }
 
 void ReadingArea::setTopRow(int row) {
@@ -121,11 +118,11 @@ void ReadingArea::setDoublePageMode(bool on) {
 }
 
 int ReadingArea::pageWidth() const {
-    return std::max(0, (viewport()->width() - kSeparatorWidth) / 2);
+    return PageGeometry::compute(viewport()->width(), true, m_leftMargin, m_rightMargin).pageWidth;
 }
 
 int ReadingArea::separatorWidth() const {
-    return kSeparatorWidth + viewport()->width() % 2;
+    return PageGeometry::compute(viewport()->width(), true, m_leftMargin, m_rightMargin).separatorWidth;
 }
 
 void ReadingArea::setMargins(int left, int right) {

@@ -22,9 +22,6 @@ namespace Lecterna {
 class ReadingArea : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    // Width of the sunken bar between the two pages, without the odd pixel.
-    static constexpr int kSeparatorWidth = 13;
-
     explicit ReadingArea(QWidget* parent = nullptr);
 
     // --- What is shown ---------------------------------------------------------------------
@@ -51,8 +48,8 @@ public:
     bool justification() const { return m_justified; }
     void setDoublePageMode(bool on);
     bool doublePageMode() const { return m_doublePage; }
-    // Double-page geometry from the client width: (width - 13) div 2 per page, and a separator
-    // of 13 pixels plus the odd one.
+    // Double-page geometry from the client width (PageGeometry): the width of one page and of
+    // the sunken separator between the two.
     int pageWidth() const;
     int separatorWidth() const;
     void setMargins(int left, int right);

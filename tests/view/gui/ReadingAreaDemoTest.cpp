@@ -1,7 +1,7 @@
 #include "document/CodePage.h"
 #include "document/ParagraphList.h"
-#include "support/GreedyWrap.h"
 #include "support/gui/Fixtures.h"
+#include "view/LineLayout.h"
 #include "view/gui/ReadingArea.h"
 
 #include <QDir>
@@ -20,7 +20,7 @@ void savePage(ReadingArea& area, ParagraphList& text, const char* name) {
     const int wrapWidth =
         (area.doublePageMode() ? area.pageWidth() : area.viewport()->width()) - area.leftMargin() - area.rightMargin();
     static LineList lines; // outlives the area's paint
-    lines.assign(&text.buffer(), greedyWrap(text, area.readingFont().metrics(), wrapWidth));
+    lines.assign(&text.buffer(), LineLayout(area.readingFont().metrics()).wrappedSpans(text, wrapWidth));
     area.setLines(&lines, 0, static_cast<int>(lines.count()));
     const QString dir = QStringLiteral(LECTERNA_BINARY_DIR "/screenshots");
     QDir().mkpath(dir);

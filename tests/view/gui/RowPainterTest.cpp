@@ -1,9 +1,9 @@
 #include "view/gui/RowPainter.h"
 #include "document/CodePage.h"
 #include "document/ParagraphList.h"
-#include "support/GreedyWrap.h"
 #include "support/gui/Fixtures.h"
 #include "support/gui/ImageProbe.h"
+#include "view/LineLayout.h"
 #include "view/gui/QtByteMetrics.h"
 
 #include <QPainter>
@@ -51,7 +51,7 @@ TEST(RowPainter, JustifiedLinesEndExactlyAtTheRightMarginShortOnesStayRagged) {
             int expectStretched; // -1: whatever the fill says
         };
         std::vector<Line> lines;
-        for (const TextSpan& s : greedyWrap(text, m, available))
+        for (const TextSpan& s : LineLayout(m).wrappedSpans(text, available))
             lines.push_back({text.buffer().substr(s.offset, s.length), -1});
         lines.push_back({lineFilling(m, '\xAE', 84, true, available), 0});
         lines.push_back({lineFilling(m, '\xAE', 86, false, available), 1});
