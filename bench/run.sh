@@ -28,3 +28,4 @@ book_args=()
 "$build/bench/layout_bench" "${book_args[@]}"
 "$build/bench/settings_bench"
 QT_QPA_PLATFORM=offscreen "$build/bench/progress_window_bench"
+QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96 "$build/bench/paint_bench" "$(dirname "$0")/../tests/data/cyrillic-cp866.txt"
