@@ -3,9 +3,10 @@
 ISO-8859-5 and Mac Cyrillic through the DOS code page 866.
 
 Every byte of a source code page is decoded by iconv and encoded again in CP866. A character
-that CP866 lacks gets iconv's near form when that is a single byte other than '?' (quotes,
-dashes, the non-breaking space...); when there is none, the byte keeps its own value, which is
-what a reader without a map would have seen. Run from anywhere: python3 scripts/make-cmt.py
+that CP866 lacks gets iconv's near form when that is one character ('"' for curly quotes, '-'
+for dashes, '<' for the guillemet, '.' for the ellipsis); when there is none (Ukrainian i and
+ghe with upturn, Serbian letters, C1 controls, a few signs), the byte keeps its own value, which
+is what a reader without a map would have seen. Run from anywhere: python3 scripts/make-cmt.py
 """
 import os
 import subprocess
@@ -40,6 +41,10 @@ def map_byte(byte, source, unmapped):
     if exact is not None and len(exact) == 1:
         return exact[0]
     near = iconv(char, "UTF-8", TARGET + "//TRANSLIT")
+    # A near form of one repeated character ("<<" for the guillemet, "..." for the ellipsis)
+    # is as near as one byte can get.
+    if near and len(set(near)) == 1 and near != b"?" * len(near) and near[0] != 0x20:
+        near = near[:1]
     if near is not None and len(near) == 1 and near != b"?":
         unmapped.append((byte, "%s -> %s" % (char.decode(), near.decode(TARGET))))
         return near[0]
