@@ -4,33 +4,47 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 namespace Lecterna {
 
 namespace {
 
-// Output written through a raw pointer into a string sized ahead; grows only when a near form
-// longer than its source needs more room than was guessed.
+// Output written through a raw pointer into a buffer sized ahead; grows only when a near form
+// longer than its source needs more room than was guessed. The buffer is left uninitialised, so
+// the pages of a generous guess that are never written cost no memory, and the text is copied
+// out at its exact size: a book in UTF-8 is not followed for its lifetime by the room its bytes
+// would have needed.
 class Output {
 public:
-    explicit Output(size_t guess) { m_text.resize(guess + UnicodeToCodePage::kMaxBytes); }
+    explicit Output(size_t guess) { allocate(guess + UnicodeToCodePage::kMaxBytes); }
 
-    char* pos() { return m_text.data() + m_used; }
-    void advanceTo(char* p) { m_used = static_cast<size_t>(p - m_text.data()); }
+    char* pos() { return m_buffer.get() + m_used; }
+    void advanceTo(char* p) { m_used = static_cast<size_t>(p - m_buffer.get()); }
     // Room for `bytes` more, plus one near form.
     char* reserve(size_t bytes) {
         const size_t need = m_used + bytes + UnicodeToCodePage::kMaxBytes;
-        if (need > m_text.size())
-            m_text.resize(need + need / 4);
+        if (need > m_capacity)
+            allocate(need + need / 4);
         return pos();
     }
     std::string take() {
-        m_text.resize(m_used);
-        return std::move(m_text);
+        std::string text(m_buffer.get(), m_used);
+        m_buffer.reset();
+        return text;
     }
 
 private:
-    std::string m_text;
+    void allocate(size_t capacity) {
+        std::unique_ptr<char[]> bigger(new char[capacity]);
+        if (m_used)
+            std::memcpy(bigger.get(), m_buffer.get(), m_used);
+        m_buffer = std::move(bigger);
+        m_capacity = capacity;
+    }
+
+    std::unique_ptr<char[]> m_buffer;
+    size_t m_capacity = 0;
     size_t m_used = 0;
 };
 

@@ -8,66 +8,46 @@ namespace Lecterna {
 
 namespace {
 
-// Writes into the buffer the text is read from. The writer never passes the reader: every step
-// writes at most as many bytes as it has read (without inter-paragraph lines).
-class InPlaceOutput {
-public:
-    explicit InPlaceOutput(char* buffer) : m_buffer(buffer) {}
-    void ensure(size_t) {}
-    void put(char c) { m_buffer[m_used++] = c; }
-    size_t size() const { return m_used; }
-    char at(size_t i) const { return m_buffer[i]; }
-    void pop() { --m_used; }
-
-private:
-    char* m_buffer;
-    size_t m_used = 0;
-};
-
-// Writes into a string of its own that grows in steps of the input's length.
-class GrowingOutput {
-public:
-    GrowingOutput(std::string& text, size_t step) : m_text(text), m_step(std::max<size_t>(step, 64)) {
-        m_text.resize(m_step);
-    }
-    void ensure(size_t count) {
-        if (m_used + count > m_text.size())
-            m_text.resize(m_text.size() + std::max(m_step, count));
-    }
-    void put(char c) { m_text[m_used++] = c; }
-    size_t size() const { return m_used; }
-    char at(size_t i) const { return m_text[i]; }
-    void pop() { --m_used; }
-
-private:
-    std::string& m_text;
-    size_t m_step;
-    size_t m_used = 0;
-};
+// Makes room for `count` more bytes in a growing result: the string grows by the input's length.
+inline void ensureRoom(std::string* text, char*& w, char*& limit, size_t count, size_t step) {
+    if (static_cast<size_t>(limit - w) >= count)
+        return;
+    const size_t used = static_cast<size_t>(w - text->data());
+    text->resize(text->size() + std::max(step, count));
+    w = text->data() + used;
+    limit = text->data() + text->size();
+}
 
 } // namespace
 
-template <class Output>
-bool ParagraphRecognizer::run(const char* s, size_t n, Output& out, ProgressSink& progress) const {
+// The cursors are plain locals so that they stay in registers: the output is written through char
+// pointers, which the compiler must assume may point at any member.
+template <bool Growing>
+bool ParagraphRecognizer::run(const char* s, size_t n, char* out, std::string* growable, size_t& length,
+                              ProgressSink& progress) const {
     progress.setMaximum(n);
-    const bool growing = m_options.addInterParagraphSpace;
+    const LetterTable& letters = m_letters;
+    const bool nonAlphaBegins = m_options.nonAlphaSymbolIsParagraphBegin;
+    const size_t step = std::max<size_t>(n, 64);
+    char* w = out;
+    char* limit = Growing ? growable->data() + growable->size() : nullptr;
     bool paragraphStart = true;
     size_t nextPoll = 0;   // where the reader is next asked about skipping
     size_t nextReport = 0; // where the progress is next reported
     size_t i = 0;
     while (i < n) {
-        const char c = s[i];
-        if (c != '\r' && c != '\n') {
-            if (paragraphStart) {
-                if (growing) {
-                    out.ensure(1);
-                    out.put('\r');
+        if (paragraphStart) {
+            const char c = s[i];
+            if (c != '\r' && c != '\n') {
+                if constexpr (Growing) {
+                    ensureRoom(growable, w, limit, 1, step);
+                    *w++ = '\r';
                 }
                 // The indentation of the first line is kept as it is.
                 while (i < n && (s[i] == '\t' || s[i] == ' ')) {
-                    if (growing)
-                        out.ensure(1);
-                    out.put(s[i++]);
+                    if constexpr (Growing)
+                        ensureRoom(growable, w, limit, 1, step);
+                    *w++ = s[i++];
                 }
                 if (i >= n)
                     break;
@@ -78,22 +58,32 @@ bool ParagraphRecognizer::run(const char* s, size_t n, Output& out, ProgressSink
                 }
                 continue; // the character now at i may be a line break
             }
-            if (growing)
-                out.ensure(1);
+        } else {
+            // Inside a paragraph: copy up to the next space or line break.
+            char c = s[i];
+            while (c != ' ' && c != '\r' && c != '\n') {
+                if constexpr (Growing)
+                    ensureRoom(growable, w, limit, 1, step);
+                *w++ = c;
+                if (++i >= n)
+                    break;
+                c = s[i];
+            }
+            if (i >= n)
+                break;
             if (c == ' ') {
                 if (i >= nextPoll) {
                     if (progress.skipRequested())
                         return false;
                     nextPoll = i + kPollInterval;
                 }
-                out.put(' ');
+                if constexpr (Growing)
+                    ensureRoom(growable, w, limit, 1, step);
+                *w++ = ' ';
                 while (i < n && s[i] == ' ')
                     ++i;
                 continue;
             }
-            out.put(c);
-            ++i;
-            continue;
         }
 
         // A run of line breaks: CR LF counts two, so an empty line in a CR LF text makes four.
@@ -108,39 +98,39 @@ bool ParagraphRecognizer::run(const char* s, size_t n, Output& out, ProgressSink
         const auto next = static_cast<unsigned char>(s[i]);
         if (k >= 2)
             paragraphStart = true;
-        else if (m_options.nonAlphaSymbolIsParagraphBegin)
-            paragraphStart = !m_letters[next];
+        else if (nonAlphaBegins)
+            paragraphStart = !letters[next];
         else
             paragraphStart = next == '\t' || next == ' ';
 
         if (paragraphStart) {
             const size_t breaks = std::max<size_t>(k, 1);
-            if (growing)
-                out.ensure(breaks);
+            if constexpr (Growing)
+                ensureRoom(growable, w, limit, breaks, step);
             for (size_t b = 0; b < breaks; ++b)
-                out.put('\r');
-        } else if (out.size() > 1 && out.at(out.size() - 1) == '-' && out.at(out.size() - 2) != '\t' &&
-                   out.at(out.size() - 2) != ' ') {
-            out.pop(); // a word hyphenated across the lines is glued together
+                *w++ = '\r';
+        } else if (w - (Growing ? growable->data() : out) > 1 && w[-1] == '-' && w[-2] != '\t' && w[-2] != ' ') {
+            --w; // a word hyphenated across the lines is glued together
         } else {
-            if (growing)
-                out.ensure(1);
-            out.put(' ');
+            if constexpr (Growing)
+                ensureRoom(growable, w, limit, 1, step);
+            *w++ = ' ';
         }
     }
     progress.setPosition(n);
+    length = static_cast<size_t>(w - (Growing ? growable->data() : out));
     return true;
 }
 
 bool ParagraphRecognizer::recognize(std::string_view in, std::string& out, ProgressSink& progress) const {
     out.clear();
-    GrowingOutput output(out, in.size());
-    if (!run(in.data(), in.size(), output, progress)) {
-        out.clear();
-        return false;
-    }
-    out.resize(output.size());
-    return true;
+    out.resize(std::max<size_t>(in.size(), 64));
+    size_t length = 0;
+    const bool done = m_options.addInterParagraphSpace
+                          ? run<true>(in.data(), in.size(), out.data(), &out, length, progress)
+                          : run<false>(in.data(), in.size(), out.data(), nullptr, length, progress);
+    out.resize(done ? length : 0);
+    return done;
 }
 
 bool ParagraphRecognizer::recognizeInPlace(std::string& text, ProgressSink& progress) const {
@@ -151,10 +141,10 @@ bool ParagraphRecognizer::recognizeInPlace(std::string& text, ProgressSink& prog
         text = std::move(out);
         return true;
     }
-    InPlaceOutput output(text.data());
-    if (!run(text.data(), text.size(), output, progress))
+    size_t length = 0;
+    if (!run<false>(text.data(), text.size(), text.data(), nullptr, length, progress))
         return false;
-    text.resize(output.size());
+    text.resize(length);
     return true;
 }
 

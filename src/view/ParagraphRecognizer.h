@@ -43,8 +43,12 @@ public:
     bool recognizeInPlace(std::string& text, ProgressSink& progress) const;
 
 private:
-    template <class Output>
-    bool run(const char* s, size_t n, Output& out, ProgressSink& progress) const;
+    // Writes the result at `out` (which may be `in` itself); with `growable`, `out` is that
+    // string's buffer and grows as needed. Returns the length of the result, or nothing when
+    // skipped.
+    template <bool Growing>
+    bool run(const char* in, size_t n, char* out, std::string* growable, size_t& length,
+             ProgressSink& progress) const;
 
     const LetterTable& m_letters;
     RecognitionOptions m_options;
