@@ -4,7 +4,9 @@
 #include "document/Book.h"
 #include "document/CharacterMaps.h"
 #include "document/CodePage.h"
+#include "document/OpeningView.h"
 #include "document/ParagraphList.h"
+#include "document/ParamTemplates.h"
 #include "document/TextPipeline.h"
 
 #include <cerrno>
@@ -36,21 +38,6 @@ struct Options {
     // TxtParam and HtmlParam as a new installation has them.
     TextSettings settings;
 };
-
-// The view defaults of a new book of each type, as the templates ship.
-struct TemplateDefaults {
-    int encoding;
-    bool paragraphSearch;
-    bool viewAllSymbols;
-};
-
-TemplateDefaults templateFor(FileType type) {
-    switch (type) {
-    case FileType::Text: return {0, true, true};
-    case FileType::Html: return {1, false, true};
-    default: return {0, false, true};
-    }
-}
 
 std::optional<Options> parseArguments(int argc, char** argv) {
     Options o;
@@ -131,19 +118,6 @@ std::string executableDir() {
 }
 
 std::string baseName(const std::string& path) { return path.substr(path.rfind('/') + 1); }
-
-bool endsWithIgnoringCase(const std::string& s, std::string_view suffix) {
-    if (s.size() < suffix.size())
-        return false;
-    for (size_t i = 0; i < suffix.size(); ++i) {
-        char c = s[s.size() - suffix.size() + i];
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-        if (c != suffix[i])
-            return false;
-    }
-    return true;
-}
 
 const char* stageName(RecodeStage stage) {
     switch (stage) {
@@ -240,17 +214,21 @@ int main(int argc, char** argv) {
     const double readSeconds = secondsSince(readStart);
     const double readCpu = cpuSeconds() - readCpuStart;
 
-    const TemplateDefaults defaults = templateFor(options.type);
+    // A new book of its type: the template's switches as shipped, unless the options say otherwise.
+    const ParamTemplates templates(false, options.settings.cooperation, options.settings.useTextWithLayoutConverter);
+    const TParamTemplate& templ = templates.forFileType(options.type, options.settings.cooperation);
+    TBook book;
+    book.fileName = options.file;
+    book.fileType = options.type;
     RecodeRequest request;
     request.fileType = options.type;
-    request.encoding = options.encoding.value_or(
-        options.type == FileType::Text && endsWithIgnoringCase(options.file, ".ans") ? 1 : defaults.encoding);
+    request.encoding = options.encoding.value_or(defaultEncoding(book, templ, false));
     if (pipeline.menu().validate(request.encoding) != request.encoding) {
         std::fprintf(stderr, "lecterna-text: no encoding %d, using 0\n", request.encoding);
         request.encoding = 0;
     }
-    request.paragraphSearch = options.paragraphs.value_or(defaults.paragraphSearch);
-    request.viewAllSymbols = options.allSymbols.value_or(defaults.viewAllSymbols);
+    request.paragraphSearch = options.paragraphs.value_or(templ.values().paragraphSearchOn);
+    request.viewAllSymbols = options.allSymbols.value_or(templ.values().viewAllSymbolsOn);
 
     BenchObserver bench(document->size());
     NullRecodeObserver quiet;
