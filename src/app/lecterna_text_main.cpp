@@ -85,7 +85,7 @@ std::optional<std::string> readWholeFile(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
-    struct stat st{};
+    struct stat st {};
     std::string bytes;
     bool ok = ::fstat(fd, &st) == 0;
     if (ok) {
@@ -117,7 +117,9 @@ std::string executableDir() {
     return path.substr(0, path.rfind('/') + 1);
 }
 
-std::string baseName(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+std::string baseName(const std::string& path) {
+    return path.substr(path.rfind('/') + 1);
+}
 
 const char* stageName(RecodeStage stage) {
     switch (stage) {
@@ -133,7 +135,9 @@ const char* stageName(RecodeStage stage) {
 
 using Clock = std::chrono::steady_clock;
 
-double secondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+double secondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
 
 // Processor time of this process: on a machine shared with other work the wall clock says more
 // about the neighbours than about us.

@@ -19,10 +19,14 @@ struct CodePageItem {
 };
 
 constexpr CodePageItem kCodePageItems[] = {
-    {"&Arabic (CP1256)", 178, 1256},           {"&Baltic (CP1257)", 186, 1257},
-    {"Central &European (CP1250)", 238, 1250}, {"&Cyrillic (CP1251)", 204, 1251},
-    {"&Greek (CP1253)", 161, 1253},            {"&Hebrew (CP1255)", 177, 1255},
-    {"&Turkish (CP1254)", 162, 1254},          {"Western European (CP1252)", 0, 1252},
+    {"&Arabic (CP1256)", 178, 1256},
+    {"&Baltic (CP1257)", 186, 1257},
+    {"Central &European (CP1250)", 238, 1250},
+    {"&Cyrillic (CP1251)", 204, 1251},
+    {"&Greek (CP1253)", 161, 1253},
+    {"&Hebrew (CP1255)", 177, 1255},
+    {"&Turkish (CP1254)", 162, 1254},
+    {"Western European (CP1252)", 0, 1252},
 };
 
 } // namespace

@@ -9,9 +9,9 @@ namespace Lecterna {
 
 // One item of the encoding menu. An item's position in the menu is the book's encoding index.
 struct EncodingItem {
-    std::string caption;    // UTF-8, with '&' before the accelerator
-    int charset = 0;        // character set of the reading font for this item
-    int codePage = 0;       // the code page the decoded text is drawn in (0 for the separator)
+    std::string caption; // UTF-8, with '&' before the accelerator
+    int charset = 0;     // character set of the reading font for this item
+    int codePage = 0;    // the code page the decoded text is drawn in (0 for the separator)
     bool separator = false;
     bool startsColumn = false; // the item opens a new column of the menu
 };

@@ -30,8 +30,8 @@ private:
 } // namespace
 
 TextPipeline::TextPipeline(SystemCodePages pages, CharacterMaps maps)
-    : m_pages(pages), m_maps(std::move(maps)), m_menu(pages, m_maps.names()), m_ansi(pages.ansi),
-      m_toOem(pages.oem), m_toAnsi(pages.ansi), m_letters(pages), m_html(m_ansi, m_toAnsi, m_toOem) {}
+    : m_pages(pages), m_maps(std::move(maps)), m_menu(pages, m_maps.names()), m_ansi(pages.ansi), m_toOem(pages.oem),
+      m_toAnsi(pages.ansi), m_letters(pages), m_html(m_ansi, m_toAnsi, m_toOem) {}
 
 std::string TextPipeline::decode(std::string_view document, int encoding) {
     if (encoding == EncodingMenu::kUnicode || encoding == EncodingMenu::kUtf8) {
@@ -114,8 +114,8 @@ std::string TextPipeline::buildText(std::string_view document, int encoding, boo
     return text;
 }
 
-RecodeResult TextPipeline::recode(std::string_view document, const RecodeRequest& request,
-                                  const TextSettings& settings, ParagraphList& paragraphs, RecodeObserver& observer) {
+RecodeResult TextPipeline::recode(std::string_view document, const RecodeRequest& request, const TextSettings& settings,
+                                  ParagraphList& paragraphs, RecodeObserver& observer) {
     // The previous text goes first, so that a large book is never held twice over.
     paragraphs.clear();
     RecodeResult result;

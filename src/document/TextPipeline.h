@@ -39,11 +39,11 @@ struct RecodeRequest {
 
 // What the caller must show or change after a rebuild.
 struct RecodeResult {
-    int encoding = 0;      // the encoding the text is in (0 after a decoding error)
-    int charset = 255;     // the reading font's character set for that encoding
-    int displayCodePage = 0; // the code page to draw the text in
-    std::string decodingError; // not empty: show it; the text was decoded as DOS instead
-    bool htmlSkipped = false;  // the reader skipped HTML conversion: the book is plain text now
+    int encoding = 0;                    // the encoding the text is in (0 after a decoding error)
+    int charset = 255;                   // the reading font's character set for that encoding
+    int displayCodePage = 0;             // the code page to draw the text in
+    std::string decodingError;           // not empty: show it; the text was decoded as DOS instead
+    bool htmlSkipped = false;            // the reader skipped HTML conversion: the book is plain text now
     FileType fileType = FileType::Other; // the book's type after the rebuild
     bool paragraphSearchSkipped = false; // the reader skipped recognition: clear ParagraphSearchOn
 };

@@ -48,12 +48,15 @@ private:
     size_t m_used = 0;
 };
 
-bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+bool isContinuation(unsigned char b) {
+    return (b & 0xC0) == 0x80;
+}
 
 } // namespace
 
 std::string decodeUtf16Le(std::string_view bytes, UnicodeToCodePage& to) {
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE)
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+        static_cast<unsigned char>(bytes[1]) == 0xFE)
         bytes.remove_prefix(2);
     const size_t units = bytes.size() / 2;
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -109,8 +112,8 @@ std::string decodeUtf8(std::string_view bytes, UnicodeToCodePage& to) {
         }
         const unsigned char b = in[i];
         char16_t unit = 0;
-        size_t length = 1;  // bytes consumed
-        bool valid = true;  // a BMP character in `unit`
+        size_t length = 1; // bytes consumed
+        bool valid = true; // a BMP character in `unit`
         if (b < 0x80) {
             unit = b;
         } else if (b >= 0xC2 && b <= 0xDF) {

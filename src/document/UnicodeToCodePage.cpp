@@ -21,7 +21,9 @@ uint64_t packBytes(const char* bytes, size_t count) {
 
 const uint64_t kDefaultEntry = packBytes(&UnicodeToCodePage::kDefaultChar, 1);
 
-iconv_t asIconv(void* p) { return static_cast<iconv_t>(p); }
+iconv_t asIconv(void* p) {
+    return static_cast<iconv_t>(p);
+}
 const iconv_t kNoIconv = reinterpret_cast<iconv_t>(-1);
 
 } // namespace

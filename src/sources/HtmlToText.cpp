@@ -20,13 +20,13 @@ enum class Tag : uint8_t {
     Cell,      // td, th
     Heading,   // h1..h6, caption
     Center,
-    Item,      // li
-    Rule,      // hr
-    Hidden,    // head, select, script, iframe, style
+    Item,         // li
+    Rule,         // hr
+    Hidden,       // head, select, script, iframe, style
     Preformatted, // pre, xmp, listing, code
     Html,
-    Comment,   // !--
-    Ignored,   // body, meta, dt
+    Comment, // !--
+    Ignored, // body, meta, dt
 };
 
 struct TagName {
@@ -34,6 +34,7 @@ struct TagName {
     Tag tag;
 };
 
+// clang-format off
 constexpr TagName kTags[] = {
     {"p", Tag::Paragraph},      {"div", Tag::Paragraph},    {"dd", Tag::Paragraph},  {"br", Tag::Break},
     {"dl", Tag::Break},         {"table", Tag::Break},      {"tr", Tag::Row},        {"td", Tag::Cell},
@@ -58,10 +59,13 @@ constexpr std::string_view kLatin1Entities[96] = {
     "iacute", "icirc",  "iuml",   "eth",    "ntilde", "ograve", "oacute", "ocirc",  "otilde", "ouml",   "divide",
     "oslash", "ugrave", "uacute", "ucirc",  "uuml",   "yacute", "thorn",  "yuml",
 };
+// clang-format on
 
 constexpr size_t kMaxNameLength = 8;
 
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 Tag lookUpTag(std::string_view name) {
     if (name.empty() || name.size() > kMaxNameLength)
@@ -123,7 +127,9 @@ std::optional<uint32_t> parseNumeric(std::string_view lower) {
     return static_cast<uint32_t>(v);
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 // Where a reference starting after '&' at `p` can end: at ';', at a space, or at the end. A
 // name that cannot decode any more (too long for a name, a non-digit in a number) stops the

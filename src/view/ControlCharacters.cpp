@@ -4,7 +4,9 @@ namespace Lecterna {
 
 namespace {
 
-constexpr bool isHidden(unsigned char c) { return c < 32 && c != '\t' && c != '\n' && c != '\r'; }
+constexpr bool isHidden(unsigned char c) {
+    return c < 32 && c != '\t' && c != '\n' && c != '\r';
+}
 
 } // namespace
 

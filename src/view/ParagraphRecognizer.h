@@ -47,8 +47,7 @@ private:
     // string's buffer and grows as needed. Returns the length of the result, or nothing when
     // skipped.
     template <bool Growing>
-    bool run(const char* in, size_t n, char* out, std::string* growable, size_t& length,
-             ProgressSink& progress) const;
+    bool run(const char* in, size_t n, char* out, std::string* growable, size_t& length, ProgressSink& progress) const;
 
     const LetterTable& m_letters;
     RecognitionOptions m_options;

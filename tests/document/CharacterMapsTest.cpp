@@ -14,10 +14,9 @@ TEST(CharacterMaps, MappingEntriesAreHexBytesWithEmptyZeroAndOddOnesSpaces) {
         size_t entry;
         int expected;
     } cases[] = {
-        {"41", 0, 0x41},          {"41,,42", 1, 0x00},  {"41,,42", 2, 0x42},   {"zz,42", 0, ' '},
-        {" 41", 0, ' '},          {"41 ", 0, ' '},       {"$41", 0, ' '},       {"141", 0, 0x41},
-        {"FFFFFFFF", 0, 0xFF},    {"100000000", 0, ' '}, {"0000000041", 0, 0x41}, {"41,42", 2, ' '},
-        {"41,", 1, ' '},          {"ab,Cd", 1, 0xCD},
+        {"41", 0, 0x41},         {"41,,42", 1, 0x00}, {"41,,42", 2, 0x42}, {"zz,42", 0, ' '},     {" 41", 0, ' '},
+        {"41 ", 0, ' '},         {"$41", 0, ' '},     {"141", 0, 0x41},    {"FFFFFFFF", 0, 0xFF}, {"100000000", 0, ' '},
+        {"0000000041", 0, 0x41}, {"41,42", 2, ' '},   {"41,", 1, ' '},     {"ab,Cd", 1, 0xCD},
     };
     for (const Case& c : cases)
         EXPECT_EQ(CharacterMaps::parseMapping(c.value)[c.entry], c.expected) << c.value << " #" << c.entry;
@@ -45,8 +44,7 @@ TEST(CharacterMaps, SectionsWithoutMappingAreSkippedAndBrokenOnesReportedWhileTh
     EXPECT_EQ(maps.map(0)[1], 0x62);
     EXPECT_EQ(maps.translate(1, std::string("\0\x01", 2)), "A ");
     ASSERT_EQ(maps.errors().size(), 2u);
-    EXPECT_EQ(maps.errors()[0],
-              "Ошибка загрузки таблицы символов:\nBroken\n\nЗначение Mapping не является текстом");
+    EXPECT_EQ(maps.errors()[0], "Ошибка загрузки таблицы символов:\nBroken\n\nЗначение Mapping не является текстом");
     EXPECT_EQ(maps.errors()[1].rfind("Ошибка загрузки таблицы символов:\nHuge\n\n", 0), 0u);
 
     // The loaded maps follow the built-in items: A is 13 and starts a column, C is 14.

@@ -1,5 +1,5 @@
-#include "document/ParagraphList.h"
 #include "document/TextPipeline.h"
+#include "document/ParagraphList.h"
 #include "support/TestText.h"
 
 #include <cstdio>
@@ -47,7 +47,7 @@ struct Outcome {
 };
 
 Outcome rebuild(TextPipeline& pipeline, std::string_view document, RecodeRequest request, TextSettings settings = {},
-        RecodeObserver* observer = nullptr) {
+                RecodeObserver* observer = nullptr) {
     NullRecodeObserver quiet;
     ParagraphList list;
     list.setTextKeepingNul("stale text of the previous encoding");
@@ -127,7 +127,8 @@ TEST(TextPipeline, ControlCharactersStayUnlessHidden) {
     TextPipeline pipeline({866, 1251}, {});
     const std::string document("a\0b\x0c\r\nc", 7);
     EXPECT_EQ(rebuild(pipeline, document, request(0)).paragraphs, (Paragraphs{std::string("a\0b\x0c", 4), "c"}));
-    EXPECT_EQ(rebuild(pipeline, document, request(0, FileType::Text, false, false)).paragraphs, (Paragraphs{"ab", "c"}));
+    EXPECT_EQ(rebuild(pipeline, document, request(0, FileType::Text, false, false)).paragraphs,
+              (Paragraphs{"ab", "c"}));
 }
 
 TEST(TextPipeline, RecognitionSeesTheOriginalLineBreaks) {
@@ -150,8 +151,10 @@ TEST(TextPipeline, SkippedRecognitionLeavesTheTextAsDecoded) {
 TEST(TextPipeline, HtmlIsConvertedInTheCodePageOfItsEncodingOrLeftAsTextWhenSkipped) {
     TextPipeline pipeline({866, 1251}, {});
     const std::string page = "<html><p>a&nbsp;b</html>";
-    EXPECT_EQ(rebuild(pipeline, page, request(1, FileType::Html)).paragraphs, (Paragraphs{"", "\ta\xA0" "b"}));
-    EXPECT_EQ(rebuild(pipeline, page, request(0, FileType::Html)).paragraphs, (Paragraphs{"", "\ta\xFF" "b"}));
+    EXPECT_EQ(rebuild(pipeline, page, request(1, FileType::Html)).paragraphs, (Paragraphs{"", "\ta\xA0"
+                                                                                              "b"}));
+    EXPECT_EQ(rebuild(pipeline, page, request(0, FileType::Html)).paragraphs, (Paragraphs{"", "\ta\xFF"
+                                                                                              "b"}));
 
     RecordingObserver skipper(RecodeStage::Html);
     const Outcome skipped = rebuild(pipeline, page, request(1, FileType::Html), {}, &skipper);

@@ -10,8 +10,12 @@ using Lecterna::Fixture::encode;
 
 namespace {
 
-std::string utf16(std::string_view utf8) { return encode(utf8, "UTF-16LE"); }
-std::string cp866(std::string_view utf8) { return encode(utf8, "CP866"); }
+std::string utf16(std::string_view utf8) {
+    return encode(utf8, "UTF-16LE");
+}
+std::string cp866(std::string_view utf8) {
+    return encode(utf8, "CP866");
+}
 
 } // namespace
 
@@ -21,16 +25,20 @@ TEST(UnicodeDecoding, Utf16MarkOddByteAndCharactersOutsideTheCodePage) {
         std::string input;
         std::string expected;
     } cases[] = {
-        {"\xFF\xFE" + utf16("Жук"), cp866("Жук")},      // the mark is dropped
-        {utf16("Жук"), cp866("Жук")},                    // no mark: from the first byte
-        {utf16("\xEF\xBB\xBF" "ab"), "ab"},              // a mark further on is invisible
-        {std::string("a\0b\0c", 5), "ab"},               // 5 bytes are 2 characters
-        {utf16("x\xE4\xB8\xADy"), "x?y"},                // a CJK character: default character
+        {"\xFF\xFE" + utf16("Жук"), cp866("Жук")}, // the mark is dropped
+        {utf16("Жук"), cp866("Жук")},              // no mark: from the first byte
+        {utf16("\xEF\xBB\xBF"
+               "ab"),
+         "ab"},                                            // a mark further on is invisible
+        {std::string("a\0b\0c", 5), "ab"},                 // 5 bytes are 2 characters
+        {utf16("x\xE4\xB8\xADy"), "x?y"},                  // a CJK character: default character
         {utf16("\xE2\x80\xA6\xC2\xAB\xC3\xA9"), "...<<e"}, // near forms: ellipsis, guillemet, é
-        {utf16("a\xF0\x9F\x98\x80" "b"), "a?b"},         // a surrogate pair is one character
-        {bytes({0x3D, 0xD8, 'z', 0}), "?z"},             // a lone high surrogate
-        {bytes({0x00, 0xDC}), "?"},                      // a lone low surrogate
-        {std::string("\0\0", 2), std::string(1, '\0')},  // NUL survives
+        {utf16("a\xF0\x9F\x98\x80"
+               "b"),
+         "a?b"},                                        // a surrogate pair is one character
+        {bytes({0x3D, 0xD8, 'z', 0}), "?z"},            // a lone high surrogate
+        {bytes({0x00, 0xDC}), "?"},                     // a lone low surrogate
+        {std::string("\0\0", 2), std::string(1, '\0')}, // NUL survives
         {"", ""},
         {"\xFF\xFE", ""},
     };
@@ -45,18 +53,32 @@ TEST(UnicodeDecoding, Utf8BrokenSequencesBecomeOneDefaultCharacterAndTheRestIsSh
         std::string expected;
     } cases[] = {
         {"Жук и пчела", cp866("Жук и пчела")},
-        {"a\xD0" "bc", "a?bc"},                 // lead byte without its continuation
-        {"\xE2\x80" "x", "?x"},                 // three-byte lead with one continuation: one character
-        {"x\xE2\x80", "x?"},                    // cut at the end
-        {"\x80\xBF" "a", "??a"},                // stray continuation bytes
-        {"\xC0\x80\xC1\xBF", "????"},           // overlong forms of two bytes
-        {"\xE0\x80\x80", "???"},                // overlong three-byte form
-        {"\xED\xA0\x80" "a", "???a"},           // an encoded surrogate
-        {"\xF0\x9F\x98\x80" "ok", "?ok"},       // four bytes: one character beyond 16 bits
-        {"\xF0\x9F\x98", "?"},                  // cut four-byte sequence
-        {"\xF5\xFF" "z", "??z"},                // bytes that never start a character
-        {"\xEF\xBB\xBF" "text", "text"},        // the UTF-8 mark is invisible
-        {"\xE2\x80\x94", "--"},                 // em dash: near form of two bytes
+        {"a\xD0"
+         "bc",
+         "a?bc"}, // lead byte without its continuation
+        {"\xE2\x80"
+         "x",
+         "?x"},              // three-byte lead with one continuation: one character
+        {"x\xE2\x80", "x?"}, // cut at the end
+        {"\x80\xBF"
+         "a",
+         "??a"},                      // stray continuation bytes
+        {"\xC0\x80\xC1\xBF", "????"}, // overlong forms of two bytes
+        {"\xE0\x80\x80", "???"},      // overlong three-byte form
+        {"\xED\xA0\x80"
+         "a",
+         "???a"}, // an encoded surrogate
+        {"\xF0\x9F\x98\x80"
+         "ok",
+         "?ok"},               // four bytes: one character beyond 16 bits
+        {"\xF0\x9F\x98", "?"}, // cut four-byte sequence
+        {"\xF5\xFF"
+         "z",
+         "??z"}, // bytes that never start a character
+        {"\xEF\xBB\xBF"
+         "text",
+         "text"},               // the UTF-8 mark is invisible
+        {"\xE2\x80\x94", "--"}, // em dash: near form of two bytes
     };
     for (const Case& c : cases)
         EXPECT_EQ(decodeUtf8(c.input, to), c.expected) << testing::PrintToString(c.input);

@@ -1,7 +1,7 @@
+#include "sources/HtmlToText.h"
 #include "app/ProgressSink.h"
 #include "document/CodePage.h"
 #include "document/UnicodeToCodePage.h"
-#include "sources/HtmlToText.h"
 #include "support/TestText.h"
 
 #include <gtest/gtest.h>
@@ -80,9 +80,9 @@ TEST(HtmlToText, ReferencesGiveCharactersOfTheBookCodePage) {
         {"&amp x", "&x"},
         {"AT&T; R&D", "AT&T; R&D"},
         {"&#;&#x;&#12a;", "&#;&#x;&#12a;"},
-        {"&#65601;", "A"},          // kept to 16 bits
-        {"&#150;", "\x96"},         // a byte of the ANSI code page
-        {"&auml;&Auml;", "aa"},     // no a-umlaut in CP1251: its near form
+        {"&#65601;", "A"},      // kept to 16 bits
+        {"&#150;", "\x96"},     // a byte of the ANSI code page
+        {"&auml;&Auml;", "aa"}, // no a-umlaut in CP1251: its near form
         {"&#99999999999;", "&#99999999999;"},
         {"&", "&"},
     };

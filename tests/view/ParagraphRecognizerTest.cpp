@@ -1,8 +1,8 @@
+#include "view/ParagraphRecognizer.h"
 #include "app/ProgressSink.h"
 #include "support/TestText.h"
 #include "view/ControlCharacters.h"
 #include "view/LetterTables.h"
-#include "view/ParagraphRecognizer.h"
 
 #include <gtest/gtest.h>
 
@@ -103,9 +103,9 @@ TEST(ParagraphRecognizer, LetterTablesFollowTheCodePageOfTheFont) {
     EXPECT_EQ(recognize(windows, {}, &tables().forCharset(204)), encode("Жил был", "CP1251"));
 
     const LetterTable& oem = tables().oem();
-    EXPECT_TRUE(oem[0x86]);   // Ж
-    EXPECT_TRUE(oem[0xF1]);   // ё
-    EXPECT_FALSE(oem[0xC4]);  // box drawing
+    EXPECT_TRUE(oem[0x86]);  // Ж
+    EXPECT_TRUE(oem[0xF1]);  // ё
+    EXPECT_FALSE(oem[0xC4]); // box drawing
     EXPECT_FALSE(oem['7']);
     EXPECT_FALSE(tables().ansi()[0xA0]); // no-break space
 }
@@ -130,7 +130,10 @@ TEST(ParagraphRecognizer, SkippingIsNoticedAtSpacesAndAskedRarely) {
 }
 
 TEST(ControlCharacters, HidesBytesBelowSpaceExceptTabAndLineBreaks) {
-    std::string text("\x01" "a\0b\tc\r\n\x0c" "d\x1f\x7f\x80", 13);
+    std::string text("\x01"
+                     "a\0b\tc\r\n\x0c"
+                     "d\x1f\x7f\x80",
+                     13);
     hideControlCharacters(text);
     EXPECT_EQ(text, "ab\tc\r\nd\x7f\x80");
     std::string clean = "no controls\r\n";
