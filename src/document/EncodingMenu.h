@@ -38,6 +38,8 @@ public:
 
     // A stored index if it names an encoding of this menu, else 0 (DOS).
     int validate(int index) const;
+    // Whether the index names an encoding of this menu (the check templates take).
+    bool canSelect(int index) const { return validate(index) == index; }
     // Character set and display code page of a valid index.
     int charset(int index) const { return item(index).charset; }
     int displayCodePage(int index) const { return item(index).codePage; }

@@ -43,9 +43,8 @@ public:
     bool recognizeInPlace(std::string& text, ProgressSink& progress) const;
 
 private:
-    // Writes the result at `out` (which may be `in` itself); with `growable`, `out` is that
-    // string's buffer and grows as needed. Returns the length of the result, or nothing when
-    // skipped.
+    // Writes the result at `out`, which may be `in` itself; when Growing, `out` is the buffer of
+    // `growable`, which grows as needed. False when skipped; else `length` is the result's length.
     template <bool Growing>
     bool run(const char* in, size_t n, char* out, std::string* growable, size_t& length, ProgressSink& progress) const;
 
