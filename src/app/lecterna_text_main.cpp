@@ -248,7 +248,7 @@ int main(int argc, char** argv) {
 
     if (options.bench) {
         bench.report("total", secondsSince(started), cpuSeconds());
-        std::printf("%-16s %9zu\n", "paragraphs", paragraphs.count());
+        std::printf("%-16s %9zu\n", "paragraph-count", paragraphs.count());
         return 0;
     }
     printParagraphs(paragraphs, result.displayCodePage);
