@@ -29,3 +29,13 @@ book_args=()
 "$build/bench/settings_bench"
 QT_QPA_PLATFORM=offscreen "$build/bench/progress_window_bench"
 QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96 "$build/bench/paint_bench" "$(dirname "$0")/../tests/data/cyrillic-cp866.txt"
+
+# The text pipeline on 120 MB of hard-wrapped prose (the fortunes shuffled, repeated and wrapped by
+# fmt), against fmt and iconv on the same file; the books are cached under build/bench-data.
+root="$(cd "$(dirname "$0")/.." && pwd)"
+if [ -d /usr/share/games/fortunes/ru ]; then
+  LECTERNA_OEMCP=866 LECTERNA_ANSICP=1251 python3 "$root/bench/make-bench-text.py" "$root/build/bench-data" 120
+  LECTERNA_OEMCP=866 LECTERNA_ANSICP=1251 python3 "$root/bench/text_pipeline.py" "$build" "$root/build/bench-data"
+else
+  echo "text pipeline: no fortunes-ru (scripts/setup.sh bench installs them); skipped"
+fi
