@@ -7,6 +7,7 @@
 #include "app/gui/ReaderActions.h"
 #include "app/gui/ReaderMenus.h"
 #include "app/gui/ReadingContextMenu.h"
+#include "dialogs/gui/BookmarksCommand.h"
 #include "document/FileTypes.h"
 #include "sources/gui/HtmlProgressWindow.h"
 #include "view/gui/DisplayTable.h"
@@ -78,6 +79,7 @@ ReadingController::ReadingController(MainWindow& window, SavedState& state, std:
     connect(&m_secondTimer, &QTimer::timeout, this, &ReadingController::secondElapsed);
 
     connectCommands();
+    new BookmarksCommand(m_window, *this, this);
     applySettings();
     const QSize size = m_area->viewport()->size();
     m_reader->setClientSize(size.width(), size.height());
