@@ -15,8 +15,11 @@
 #include <QListView>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyledItemDelegate>
+#include <QTextOption>
 
 #include <algorithm>
 #include <climits>
@@ -43,6 +46,32 @@ QAction* makeAction(const QString& caption, const QString& hint, const QKeySeque
     return action;
 }
 
+// Draws the rows with one tab stop past the widest "Закладка <position>:", so that the titles
+// start in one column.
+class TabbedRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem o = option;
+        initStyleOption(&o, index);
+        const QString text = o.text;
+        o.text.clear();
+        const QWidget* view = option.widget;
+        QStyle* style = view ? view->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &o, painter, view);
+        const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &o, view).adjusted(2, 0, -2, 0);
+        QTextOption layout(Qt::AlignLeft | Qt::AlignVCenter);
+        layout.setWrapMode(QTextOption::NoWrap);
+        layout.setTabStopDistance(o.fontMetrics.horizontalAdvance(QStringLiteral("Закладка 0000000: ")));
+        painter->save();
+        painter->setPen(o.palette.color(o.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled,
+                                        o.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(area, text, layout);
+        painter->restore();
+    }
+};
+
 } // namespace
 
 BookmarksDialog::BookmarksDialog(Reader& reader, QWidget* parent)
@@ -63,6 +92,7 @@ BookmarksDialog::BookmarksDialog(Reader& reader, QWidget* parent)
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setUniformItemSizes(true);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_list->setItemDelegate(new TabbedRowDelegate(m_list));
 
     m_goButton = makeButton("goButton", QStringLiteral("Перейти"), QStringLiteral("Перейти к выделенной закладке"), this);
     m_goButton->setDefault(true);
