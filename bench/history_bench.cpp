@@ -106,8 +106,8 @@ int main() {
     std::printf("  write the file (atomic)     %8.1f ms\n", f.flushMs);
     std::printf("  read and parse the file     %8.1f ms\n", f.loadMs);
     std::printf("  LoadHistory from the store  %8.1f ms\n", f.readMs);
-    std::printf("  saving %.2f s, loading %.2f s, of the second each may take  (load/save %.2f)\n",
-                f.saving() / 1000.0, f.loading() / 1000.0, f.loading() / f.saving());
+    std::printf("  saving %.2f s, loading %.2f s, of the second each may take  (load/save %.2f)\n", f.saving() / 1000.0,
+                f.loading() / 1000.0, f.loading() / f.saving());
 
     // Each opening looks the book up and, when it closes, moves its entry to the front: both
     // walk the list once. The oldest book is the worst case for both.

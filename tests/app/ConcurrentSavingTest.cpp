@@ -32,7 +32,9 @@ HistoryList historyOf(int copy, int books) {
 }
 
 // What one copy leaves: its number in [Common] and a history of its own length.
-int booksOf(int copy) { return copy == 0 ? 150 : 400; }
+int booksOf(int copy) {
+    return copy == 0 ? 150 : 400;
+}
 
 // Empty when the file holds exactly one copy's view; else what is wrong with it.
 std::string checkFile(const std::string& path) {

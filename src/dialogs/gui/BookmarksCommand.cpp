@@ -14,7 +14,9 @@ BookmarksCommand::BookmarksCommand(MainWindow& window, ReadingController& contro
     connect(window.actions().action(ReaderActions::Bookmarks), &QAction::triggered, this, &BookmarksCommand::run);
 }
 
-BookmarksDialog* BookmarksCommand::dialog() const { return m_dialog; }
+BookmarksDialog* BookmarksCommand::dialog() const {
+    return m_dialog;
+}
 
 void BookmarksCommand::run() {
     if (!m_controller.reader().isOpen())

@@ -94,11 +94,12 @@ BookmarksDialog::BookmarksDialog(Reader& reader, QWidget* parent)
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_list->setItemDelegate(new TabbedRowDelegate(m_list));
 
-    m_goButton = makeButton("goButton", QStringLiteral("Перейти"), QStringLiteral("Перейти к выделенной закладке"), this);
+    m_goButton =
+        makeButton("goButton", QStringLiteral("Перейти"), QStringLiteral("Перейти к выделенной закладке"), this);
     m_goButton->setDefault(true);
     m_addButton = makeButton("addButton", QStringLiteral("Добавить"), QStringLiteral("Создать закладку (Ins)"), this);
-    m_renameButton = makeButton("renameButton", QStringLiteral("Изменить"),
-                                QStringLiteral("Изменить название закладки (F2)"), this);
+    m_renameButton =
+        makeButton("renameButton", QStringLiteral("Изменить"), QStringLiteral("Изменить название закладки (F2)"), this);
     m_deleteButton =
         makeButton("deleteButton", QStringLiteral("Удалить"), QStringLiteral("Удалить закладку из списка (Del)"), this);
     m_deleteAllButton = makeButton("deleteAllButton", QStringLiteral("Удалить всё"),
@@ -112,8 +113,9 @@ BookmarksDialog::BookmarksDialog(Reader& reader, QWidget* parent)
                                 QKeySequence(Qt::Key_F2), this);
     m_deleteAction = makeAction(QStringLiteral("&Удалить"), QStringLiteral("Удалить закладку из списка (Del)"),
                                 QKeySequence(Qt::Key_Delete), this);
-    m_deleteAllAction = makeAction(QStringLiteral("Удалить в&сё"), QStringLiteral("Очистить список закладок (Ctrl+Del)"),
-                                   QKeySequence(Qt::CTRL | Qt::Key_Delete), this);
+    m_deleteAllAction =
+        makeAction(QStringLiteral("Удалить в&сё"), QStringLiteral("Очистить список закладок (Ctrl+Del)"),
+                   QKeySequence(Qt::CTRL | Qt::Key_Delete), this);
 
     connect(m_goButton, &QPushButton::clicked, this, &BookmarksDialog::goToSelected);
     connect(m_addButton, &QPushButton::clicked, this, &BookmarksDialog::addBookmark);

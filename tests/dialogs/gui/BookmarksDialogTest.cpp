@@ -63,9 +63,7 @@ protected:
         return dialog;
     }
 
-    static QString row(const BookmarksDialog& d, int i) {
-        return d.list()->model()->index(i, 0).data().toString();
-    }
+    static QString row(const BookmarksDialog& d, int i) { return d.list()->model()->index(i, 0).data().toString(); }
     static QPushButton* button(const BookmarksDialog& d, const char* name) {
         return d.findChild<QPushButton*>(QString::fromLatin1(name));
     }

@@ -19,8 +19,8 @@ VirtualDisplay::VirtualDisplay(const QString& screen) {
     m_server.setProgram(QStringLiteral("Xvfb"));
     m_server.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                            QStringLiteral("0"), screen, QStringLiteral("-fbdir"), m_frameBuffer.path(),
-                           QStringLiteral("-dpi"), QStringLiteral("96"),
-                           QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                           QStringLiteral("-dpi"), QStringLiteral("96"), QStringLiteral("-nolisten"),
+                           QStringLiteral("tcp"),
                            // The same server for every run of a test, even when no program is connected.
                            QStringLiteral("-noreset")});
     m_server.setProcessChannelMode(QProcess::SeparateChannels);

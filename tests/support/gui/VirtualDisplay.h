@@ -2,11 +2,11 @@
 
 #include <QImage>
 #include <QProcess>
-#include <QRect>
-#include <QTemporaryDir>
 #include <QProcessEnvironment>
+#include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 namespace Lecterna::testsupport {
 
