@@ -29,3 +29,4 @@ book_args=()
 "$build/bench/settings_bench"
 QT_QPA_PLATFORM=offscreen "$build/bench/progress_window_bench"
 QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96 "$build/bench/paint_bench" "$(dirname "$0")/../tests/data/cyrillic-cp866.txt"
+QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96 "$build/bench/autoscroll_bench" "$(dirname "$0")/../tests/data/cyrillic-cp866.txt"
