@@ -51,7 +51,7 @@ void Autoscroll::setDelay(int delay) {
 // --- Schedule ---------------------------------------------------------------------------------
 
 int64_t Autoscroll::stepMs() const {
-    const bool perPixel = m_options.type == ScrollType::Smooth || m_options.type == ScrollType::Wave;
+    const bool perPixel = m_run.type == ScrollType::Smooth || m_run.type == ScrollType::Wave;
     return perPixel ? int64_t(m_delay) : int64_t(m_delay) * m_rowHeight;
 }
 
@@ -119,6 +119,7 @@ void Autoscroll::stop() {
 }
 
 void Autoscroll::beginRun(ScrollDirection direction) {
+    m_run = m_options;
     m_direction = direction;
     m_rows = m_view.rowCount();
     m_rowHeight = std::max(1, m_view.rowHeight());
@@ -134,7 +135,7 @@ void Autoscroll::beginRun(ScrollDirection direction) {
     m_state = AutoscrollState::Running;
     m_view.setRunning(true);
     const int64_t now = m_clock.steadyMs();
-    switch (m_options.type) {
+    switch (m_run.type) {
     case ScrollType::Page:
         m_pageStart = m_c;
         m_view.setIndicator(m_width - 2, forwards() ? 0 : m_height, forwards() ? 0 : m_height);
@@ -165,10 +166,10 @@ void Autoscroll::beginRun(ScrollDirection direction) {
 void Autoscroll::endRun(bool textUsedUp) {
     const int64_t lastTop = std::max<int64_t>(0, m_rows - m_visible);
     int64_t top = std::clamp<int64_t>(m_c, 0, lastTop);
-    if (m_options.type == ScrollType::Wave && !textUsedUp) {
+    if (m_run.type == ScrollType::Wave && !textUsedUp) {
         // Stopped during a wave: back to the page that was being replaced, shifted by the
         // repeated line. When the text is used up the new page stays: it shows the end.
-        const int64_t v = m_options.viewLastLine ? 1 : 0;
+        const int64_t v = m_run.viewLastLine ? 1 : 0;
         top = forwards() ? m_oldTop + v : std::max<int64_t>(0, m_oldTop - v);
     }
     m_c = std::clamp<int64_t>(top, 0, lastTop);
@@ -177,7 +178,7 @@ void Autoscroll::endRun(bool textUsedUp) {
         m_view.setTextDimmed(false);
         m_dimmed = false;
     }
-    switch (m_options.type) {
+    switch (m_run.type) {
     case ScrollType::Page: m_view.setIndicator(m_width - 2, 0, 0); break;
     case ScrollType::Smooth: m_view.setPixelOffset(0); break;
     case ScrollType::Wave: m_view.setWave(WaveFrame{}); break;
@@ -226,7 +227,7 @@ void Autoscroll::onTimer() {
 void Autoscroll::perform(int64_t due) {
     switch (m_pending) {
     case Pending::Tick:
-        if (m_options.type == ScrollType::Page)
+        if (m_run.type == ScrollType::Page)
             pageTick(due);
         else
             lineTick();
@@ -260,8 +261,8 @@ void Autoscroll::pageTick(int64_t due) {
     }
     // A screen has been read: the page turns (both pages in double-page mode), keeping the last
     // line when ViewLastLine is on, after the text has been dimmed for a moment.
-    const int64_t v = m_options.viewLastLine ? 1 : 0;
-    const int64_t extra = m_options.doublePage ? m_visible : 0;
+    const int64_t v = m_run.viewLastLine ? 1 : 0;
+    const int64_t extra = m_run.doublePage ? m_visible : 0;
     m_c = forwards() ? m_c + extra - v : std::max<int64_t>(0, m_c - extra + v);
     m_pageStart = m_c;
     m_view.setTextDimmed(true);
@@ -290,7 +291,7 @@ void Autoscroll::lineTick() {
 }
 
 void Autoscroll::pixelWaited() {
-    if (m_options.type == ScrollType::Smooth) {
+    if (m_run.type == ScrollType::Smooth) {
         // A line is done when its last pixel has had its wait; the first line is short by the
         // part-row that was already showing at the bottom.
         const bool lineDone = forwards() ? (m_pixels + m_partRow) % m_rowHeight == 0 : m_pixels % m_rowHeight == 0;

@@ -130,6 +130,7 @@ private:
     const Clock& m_clock;
     Observer* m_observer = nullptr;
     Options m_options;
+    Options m_run; // the options of the run under way
     int m_delay = 40;
 
     AutoscrollState m_state = AutoscrollState::Stopped;
