@@ -54,30 +54,9 @@ TEST(KeyHandler, DecidesByKeyModifiersAndState) {
             << int(c.key) << " mods " << c.modifiers << " state " << int(c.context.autoscroll);
 }
 
-TEST(KeyHandler, WheelAndRightAlt) {
+TEST(KeyHandler, WheelNotches) {
     EXPECT_EQ(KeyHandler::wheelNotch(true, kCtrl, {S::Running}), C::FontLarger);
     EXPECT_EQ(KeyHandler::wheelNotch(true, kNone, {S::Running}), C::AutoscrollLineBack);
     EXPECT_EQ(KeyHandler::wheelNotch(false, kNone, {S::Paused}), C::ResumeAutoscroll);
     EXPECT_EQ(KeyHandler::wheelNotch(true, kNone, {S::Stopped, true}), C::LineUp); // rows, even with two pages
-
-    struct Step {
-        bool press;
-        Key key;
-        bool fires;
-    };
-    const std::vector<std::vector<Step>> sequences = {
-        {{true, Key::RightAlt, false}, {false, Key::RightAlt, true}},
-        // Used in a chord, the key does not page.
-        {{true, Key::RightAlt, false}, {true, Key::F4, false}, {false, Key::RightAlt, false}},
-        {{true, Key::Modifier, false}, {false, Key::RightAlt, false}},
-    };
-    for (const auto& sequence : sequences) {
-        KeyHandler::RightAltTracker tracker;
-        for (const Step& step : sequence) {
-            if (step.press)
-                tracker.pressed(step.key);
-            else
-                EXPECT_EQ(tracker.released(step.key), step.fires);
-        }
-    }
 }
