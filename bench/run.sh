@@ -39,3 +39,4 @@ if [ -d /usr/share/games/fortunes/ru ]; then
 else
   echo "text pipeline: no fortunes-ru (scripts/setup.sh bench installs them); skipped"
 fi
+QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96 "$build/bench/autoscroll_bench" "$(dirname "$0")/../tests/data/cyrillic-cp866.txt"
