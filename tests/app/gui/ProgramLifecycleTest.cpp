@@ -83,6 +83,9 @@ std::string contents(const std::string& path) {
 
 TEST(ProgramLifecycle, SigtermClosesCleanlySavingSettingsAndRemovingTheTemporaryFolder) {
     Program program;
+    // A hand-edited file: its comment and a key the program does not know survive the rewrite,
+    // and an out-of-range value comes back checked.
+    std::ofstream(program.ini()) << "; my notes\n[Common]\nHistoryLimit=10\nMyOwnKey=kept\n";
     QProcess process;
     program.start(process);
     EXPECT_EQ(program.bookFolders().size(), 1u);
@@ -96,6 +99,9 @@ TEST(ProgramLifecycle, SigtermClosesCleanlySavingSettingsAndRemovingTheTemporary
     EXPECT_NE(ini.find("[Common]"), std::string::npos);
     EXPECT_NE(ini.find("LastProgramStart="), std::string::npos);
     EXPECT_NE(ini.find("[Form1]"), std::string::npos);
+    EXPECT_TRUE(ini.starts_with("; my notes\n[Common]\n")) << ini;
+    EXPECT_NE(ini.find("MyOwnKey=kept"), std::string::npos);
+    EXPECT_NE(ini.find("HistoryLimit=25"), std::string::npos);
 }
 
 TEST(ProgramLifecycle, TheNextRunRemovesTheEmptyFolderOfACrashedRun) {
