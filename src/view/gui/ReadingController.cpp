@@ -10,6 +10,7 @@
 #include "document/FileTypes.h"
 #include "sources/gui/HtmlProgressWindow.h"
 #include "view/gui/DisplayTable.h"
+#include "view/gui/NavigationController.h"
 #include "view/gui/ParagraphProgressWindow.h"
 #include "view/gui/QtByteMetrics.h"
 #include "view/gui/ReadingArea.h"
@@ -46,12 +47,12 @@ const char* stageCaption(RecodeStage stage) {
 } // namespace
 
 ReadingController::ReadingController(MainWindow& window, SavedState& state, std::string decimalSeparator,
-                                     QObject* parent)
+                                     QObject* parent, const Clock& clock)
     : QObject(parent), m_window(window), m_state(state), m_area(new ReadingArea(&window)) {
     m_area->setObjectName(QStringLiteral("ReadingArea"));
     m_window.setReadingArea(m_area);
     m_reader = std::make_unique<Reader>(state.settings, state.history, state.templates(), state.pipeline, *this,
-                                        std::move(decimalSeparator));
+                                        decimalSeparator);
 
     QStringList captions;
     for (const EncodingItem& item : state.pipeline.menu().items())
@@ -69,14 +70,12 @@ ReadingController::ReadingController(MainWindow& window, SavedState& state, std:
             updateStatusPanels();
         }
     });
-    connect(m_area, &ReadingArea::wheelTurned, this, [this](int notches) {
-        m_reader->setTopRow(m_reader->topRow() - notches);
-        refresh();
-    });
 
     m_secondTimer.setInterval(1000);
     connect(&m_secondTimer, &QTimer::timeout, this, &ReadingController::secondElapsed);
 
+    m_navigation =
+        std::make_unique<NavigationController>(window, *this, state.settings, clock, std::move(decimalSeparator));
     connectCommands();
     applySettings();
     const QSize size = m_area->viewport()->size();
@@ -100,6 +99,7 @@ bool ReadingController::openFile(const QString& path) {
 }
 
 bool ReadingController::openBook(const TBook& request) {
+    m_navigation->stopAutoscroll();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QSize size = m_area->viewport()->size();
     m_reader->setClientSize(size.width(), size.height());
@@ -223,6 +223,7 @@ void ReadingController::connectCommands() {
         connect(m_window.actions().action(id), &QAction::triggered, this, [this, run] {
             if (!m_reader->isOpen())
                 return;
+            m_navigation->stopAutoscroll();
             QApplication::setOverrideCursor(Qt::WaitCursor);
             run();
             QApplication::restoreOverrideCursor();
@@ -252,16 +253,19 @@ void ReadingController::connectCommands() {
     connect(m_window.menus().encodings(), &RadioMenuItems::chosen, this, [this](int index) {
         if (!m_reader->isOpen())
             return;
+        m_navigation->stopAutoscroll();
         QApplication::setOverrideCursor(Qt::WaitCursor);
         m_reader->chooseEncoding(index);
         QApplication::restoreOverrideCursor();
         refresh();
     });
     connect(m_window.menus().segments(), &RadioMenuItems::chosen, this, [this](int index) {
+        m_navigation->stopAutoscroll();
         m_reader->chooseSegment(index);
         refresh();
     });
     connect(&m_window.readerStatusBar(), &StatusBar::nextSegmentRequested, this, [this] {
+        m_navigation->stopAutoscroll();
         m_reader->nextSegment();
         refresh();
     });
