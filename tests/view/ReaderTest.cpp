@@ -214,3 +214,47 @@ TEST_F(ReaderTest, SizeFittingMakesTheWidestLineFitAndSwitchesWrapOff) {
     // 40 bytes of pixelHeight/2 each must fit 400 px: the largest height is 21 (10 px a byte).
     EXPECT_EQ(reader.view().font.pixelHeight, 21);
 }
+
+TEST_F(ReaderTest, AFontCharacterSetMovesTheEncodingWithoutDecodingAgain) {
+    // Bytes 0xE1 0xE5 are "бе" in CP1251 and "αε" in CP1253.
+    std::string text;
+    for (int i = 0; i < 200; ++i)
+        text += "\xE1\xE5 \xE1\xE5 line " + std::to_string(i) + "\r\n";
+    ASSERT_TRUE(reader.open(request(folder.write("book.txt", text), FileType::Other)));
+    reader.chooseEncoding(8); // Cyrillic (CP1251)
+    reader.goToLine(120);
+    const std::string paragraphsBefore = reader.paragraphs().buffer();
+    const int prepared = host.prepared;
+
+    reader.setFontCharset(161); // Greek
+    EXPECT_EQ(reader.view().encoding, 9);
+    EXPECT_EQ(reader.charset(), 161);
+    EXPECT_EQ(reader.displayCodePage(), 1253);
+    EXPECT_GT(host.prepared, prepared); // measured again for the new code page
+    EXPECT_EQ(reader.paragraphs().buffer(), paragraphsBefore);
+    EXPECT_EQ(reader.currentPosition(), 120);
+
+    // A set without an item: no encoding is current and the bytes keep their code page.
+    reader.setFontCharset(222);
+    EXPECT_EQ(reader.view().encoding, -1);
+    EXPECT_EQ(reader.displayCodePage(), 1253);
+    EXPECT_EQ(reader.paragraphs().buffer(), paragraphsBefore);
+}
+
+TEST_F(ReaderTest, LimitedSegmentsCutTheLinesAndKeepTheAbsolutePosition) {
+    std::string text;
+    for (int i = 0; i < 70'000; ++i)
+        text += "l" + std::to_string(i) + "\r\n";
+    ASSERT_TRUE(reader.open(request(folder.write("long.txt", text), FileType::Other)));
+    reader.goToLine(40'000);
+    ASSERT_EQ(reader.segments().segmentCount(), 1);
+
+    reader.setSegmentsLimited(true);
+    EXPECT_EQ(reader.segments().segmentSize(), 32736);
+    EXPECT_EQ(reader.segments().segmentCount(), 3);
+    EXPECT_EQ(reader.segments().currentSegment(), 1);
+    EXPECT_EQ(reader.topRow(), 40'000 - 32736);
+    EXPECT_EQ(reader.currentPosition(), 40'000);
+    reader.nextSegment();
+    EXPECT_EQ(reader.currentPosition(), 2 * 32736);
+}
