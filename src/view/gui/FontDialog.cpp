@@ -78,7 +78,9 @@ FontDialog::FontDialog(const Choice& initial, double dpi, QWidget* parent) : QDi
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Шрифт:"), m_family);
-    form->addRow(QStringLiteral("&Размер:"), heightRow);
+    auto* heightLabel = new QLabel(QStringLiteral("&Размер:"), this);
+    heightLabel->setBuddy(m_height); // a row of two widgets gets no buddy by itself
+    form->addRow(heightLabel, heightRow);
     form->addRow(QString(), m_bold);
     form->addRow(QStringLiteral("&Набор символов:"), m_charset);
 
