@@ -1,5 +1,6 @@
 #include "view/Reader.h"
 
+#include "app/PipelineSettings.h"
 #include "app/Settings.h"
 #include "document/CodePage.h"
 #include "document/OpeningView.h"
@@ -179,14 +180,7 @@ void Reader::closeBook() {
 // --- Text and layout ----------------------------------------------------------------------------
 
 TextSettings Reader::textSettings() const {
-    TextSettings t;
-    t.recognition.nonAlphaSymbolIsParagraphBegin = m_settings.flag(K::NonAlphaSymbolIsParagraphBegin);
-    t.recognition.addInterParagraphSpace = m_settings.flag(K::AddInterParagraphSpace);
-    t.ignoreFormatInPlainText = m_settings.flag(K::IgnoreFormatInPlainText);
-    t.ignoreFormatInPreformattedHtmlText = m_settings.flag(K::IgnoreFormatInPreformattedHtmlText);
-    t.setFirstIdent = m_settings.flag(K::SetFirstIdent);
-    t.cooperation = m_settings.integer(K::Cooperation);
-    t.useTextWithLayoutConverter = m_settings.flag(K::Use_TextWithLayoutConverter);
+    TextSettings t = pipelineSettings(m_settings);
     // A rule of '_' as wide as the text may be, beside the scroll bar.
     const int room = m_clientWidth - (m_host.scrollBarWidth() + m_settings.integer(K::LeftMargin) +
                                       m_settings.integer(K::RightMargin));
