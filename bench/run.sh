@@ -9,6 +9,7 @@ data="$root/build/bench-data"
 "$build/bench/history_bench"
 "$build/bench/settings_bench"
 QT_QPA_PLATFORM=offscreen "$build/bench/progress_window_bench"
+QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96 "$build/bench/autoscroll_bench" "$root/tests/data/cyrillic-cp866.txt"
 
 # One book for every benchmark that reads one: about 120 MB of hard-wrapped Russian prose (the
 # fortunes shuffled, repeated and wrapped by fmt) in CP1251, with copies in UTF-8, UTF-16 and the

@@ -135,7 +135,7 @@ int Application::run(int argc, char** argv) {
     splash->showNow();
 
     TempDirectories leftovers;
-    leftovers.cleanOld(*location.openSettingsForRead());
+    leftovers.cleanOld(*location.openSettingsForRead(), systemTempFolder());
 
     const std::string decimalSeparator = QLocale::system().decimalPoint().toStdString();
     SavedState state(SystemCodePages::fromEnvironment(), loadCharacterMaps(exeDir));
