@@ -34,12 +34,3 @@ TEST(FontCharsets, TheEncodingFollowsTheFontsCharacterSet) {
     for (const Case& c : cases)
         EXPECT_EQ(F::encodingForFont(menu, c.current, c.charset), c.expected) << c.what;
 }
-
-TEST(FontCharsets, EveryCodePageItemCanBeReachedByItsCharacterSet) {
-    const EncodingMenu menu(SystemCodePages{866, 1251});
-    for (int i = EncodingMenu::kSeparator + 1; i < EncodingMenu::kFirstCharacterMap; ++i)
-        EXPECT_EQ(F::encodingForFont(menu, kDos, menu.charset(i)), i) << i;
-    for (const F::Charset& c : F::all())
-        EXPECT_EQ(F::name(c.number), c.name);
-    EXPECT_EQ(F::name(77), "77");
-}
