@@ -7,6 +7,7 @@
 #include "document/ParamTemplates.h"
 #include "document/WholeFile.h"
 #include "view/ControlCharacters.h"
+#include "view/FontCharsets.h"
 #include "view/LetterSpacing.h"
 #include "view/LineLayout.h"
 #include "view/LineSpacing.h"
@@ -285,6 +286,14 @@ int64_t Reader::maxTopRow() const { return std::max<int64_t>(0, m_segments.lines
 
 int64_t Reader::clampTop(int64_t row) const { return std::clamp<int64_t>(row, 0, maxTopRow()); }
 
+void Reader::setSegmentsLimited(bool limited) {
+    const int64_t top = currentPosition();
+    m_segments = Segments(limited);
+    m_segments.setup(static_cast<int64_t>(m_lines.count()));
+    goToLine(top);
+    ++m_layoutGeneration; // the view takes the rows of the segment now shown
+}
+
 void Reader::setTopRow(int64_t row) { m_topRow = clampTop(row); }
 
 void Reader::goToLine(int64_t line) {
@@ -382,6 +391,22 @@ void Reader::previewFont(const ReadingFont& font) {
 }
 
 void Reader::setEncodingIndexOnly(int index) { m_view.encoding = index; }
+
+void Reader::setFontCharset(int charset) {
+    const EncodingMenu& menu = m_pipeline.menu();
+    const int index = FontCharsets::encodingForFont(menu, m_view.encoding, charset);
+    m_charset = charset;
+    if (index == m_view.encoding)
+        return;
+    setEncodingIndexOnly(index);
+    // Without an item the bytes keep the code page they are drawn in now.
+    if (index < 0 || menu.displayCodePage(index) == m_displayCodePage)
+        return;
+    m_displayCodePage = menu.displayCodePage(index);
+    prepareFont();
+    if (m_open)
+        layOut(true); // the same bytes have other widths in the new code page
+}
 
 bool Reader::canStepFont(int direction) const {
     return direction > 0 ? m_view.font.pixelHeight < kMaxFontHeight : m_view.font.pixelHeight > kMinFontHeight;

@@ -5,15 +5,17 @@
 #include "view/Reader.h"
 
 #include <QObject>
-#include <QTimer>
 
 #include <map>
 #include <memory>
 
 namespace Lecterna {
 
+class CursorHider;
+class FontCommands;
 class MainWindow;
 class ProgressWindow;
+class ReadingPulse;
 class ReadingArea;
 class SavedState;
 
@@ -29,6 +31,9 @@ public:
 
     Reader& reader() { return *m_reader; }
     ReadingArea& area() { return *m_area; }
+    FontCommands& fontCommands() { return *m_fontCommands; }
+    ReadingPulse& pulse() { return *m_pulse; }
+    CursorHider& cursorHider() { return *m_cursorHider; }
 
     // Opens a file by name with the type its name gives it; false (after a message) when it
     // could not be opened.
@@ -39,7 +44,7 @@ public:
     // Brings the area, check marks and status bar in step with the session.
     void refresh();
 
-    // One second of the statistics timer; counts only while the window is active.
+    // One second of the reading pulse, which beats only while the window is active.
     void secondElapsed();
 
     // --- ReaderHost ---
@@ -73,8 +78,11 @@ private:
     std::map<int, CodePage> m_codePages;
     std::unique_ptr<ProgressWindow> m_progress;
     NullProgress m_nullProgress;
-    QTimer m_secondTimer;
+    std::unique_ptr<FontCommands> m_fontCommands;
+    ReadingPulse* m_pulse;
+    CursorHider* m_cursorHider;
     uint64_t m_shownGeneration = ~uint64_t(0);
+    int64_t m_shownSegment = -1;
     bool m_refreshing = false;
 };
 
