@@ -1,5 +1,6 @@
 // lecterna-text: the reader's text pipeline on the command line. Prints the paragraphs of a book
 // as the reader would build them, one per line in UTF-8, or with --bench the time of each step.
+#include "app/PipelineSettings.h"
 #include "app/ProcessFolders.h"
 #include "app/ProgressSink.h"
 #include "app/Settings.h"
@@ -177,16 +178,7 @@ TextSettings textSettingsOfProgram(const std::string& exeDir) {
     SettingsLocation location = SettingsLocation::fromEnvironment(exeDir);
     Settings settings;
     settings.load(*location.openSettingsForRead(), Settings::Environment{});
-    using K = Settings::Key;
-    TextSettings t;
-    t.recognition.nonAlphaSymbolIsParagraphBegin = settings.flag(K::NonAlphaSymbolIsParagraphBegin);
-    t.recognition.addInterParagraphSpace = settings.flag(K::AddInterParagraphSpace);
-    t.ignoreFormatInPlainText = settings.flag(K::IgnoreFormatInPlainText);
-    t.ignoreFormatInPreformattedHtmlText = settings.flag(K::IgnoreFormatInPreformattedHtmlText);
-    t.setFirstIdent = settings.flag(K::SetFirstIdent);
-    t.cooperation = settings.integer(K::Cooperation);
-    t.useTextWithLayoutConverter = settings.flag(K::Use_TextWithLayoutConverter);
-    return t;
+    return pipelineSettings(settings);
 }
 
 } // namespace

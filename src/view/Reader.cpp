@@ -1,11 +1,13 @@
 #include "view/Reader.h"
 
+#include "app/PipelineSettings.h"
 #include "app/Settings.h"
 #include "document/CodePage.h"
 #include "document/OpeningView.h"
 #include "document/ParamTemplates.h"
 #include "document/WholeFile.h"
 #include "view/ControlCharacters.h"
+#include "view/FontCharsets.h"
 #include "view/LetterSpacing.h"
 #include "view/LineLayout.h"
 #include "view/LineSpacing.h"
@@ -179,14 +181,7 @@ void Reader::closeBook() {
 // --- Text and layout ----------------------------------------------------------------------------
 
 TextSettings Reader::textSettings() const {
-    TextSettings t;
-    t.recognition.nonAlphaSymbolIsParagraphBegin = m_settings.flag(K::NonAlphaSymbolIsParagraphBegin);
-    t.recognition.addInterParagraphSpace = m_settings.flag(K::AddInterParagraphSpace);
-    t.ignoreFormatInPlainText = m_settings.flag(K::IgnoreFormatInPlainText);
-    t.ignoreFormatInPreformattedHtmlText = m_settings.flag(K::IgnoreFormatInPreformattedHtmlText);
-    t.setFirstIdent = m_settings.flag(K::SetFirstIdent);
-    t.cooperation = m_settings.integer(K::Cooperation);
-    t.useTextWithLayoutConverter = m_settings.flag(K::Use_TextWithLayoutConverter);
+    TextSettings t = pipelineSettings(m_settings);
     // A rule of '_' as wide as the text may be, beside the scroll bar.
     const int room = m_clientWidth - (m_host.scrollBarWidth() + m_settings.integer(K::LeftMargin) +
                                       m_settings.integer(K::RightMargin));
@@ -291,6 +286,14 @@ int64_t Reader::maxTopRow() const { return std::max<int64_t>(0, m_segments.lines
 
 int64_t Reader::clampTop(int64_t row) const { return std::clamp<int64_t>(row, 0, maxTopRow()); }
 
+void Reader::setSegmentsLimited(bool limited) {
+    const int64_t top = currentPosition();
+    m_segments = Segments(limited);
+    m_segments.setup(static_cast<int64_t>(m_lines.count()));
+    goToLine(top);
+    ++m_layoutGeneration; // the view takes the rows of the segment now shown
+}
+
 void Reader::setTopRow(int64_t row) { m_topRow = clampTop(row); }
 
 void Reader::goToLine(int64_t line) {
@@ -388,6 +391,22 @@ void Reader::previewFont(const ReadingFont& font) {
 }
 
 void Reader::setEncodingIndexOnly(int index) { m_view.encoding = index; }
+
+void Reader::setFontCharset(int charset) {
+    const EncodingMenu& menu = m_pipeline.menu();
+    const int index = FontCharsets::encodingForFont(menu, m_view.encoding, charset);
+    m_charset = charset;
+    if (index == m_view.encoding)
+        return;
+    setEncodingIndexOnly(index);
+    // Without an item the bytes keep the code page they are drawn in now.
+    if (index < 0 || menu.displayCodePage(index) == m_displayCodePage)
+        return;
+    m_displayCodePage = menu.displayCodePage(index);
+    prepareFont();
+    if (m_open)
+        layOut(true); // the same bytes have other widths in the new code page
+}
 
 bool Reader::canStepFont(int direction) const {
     return direction > 0 ? m_view.font.pixelHeight < kMaxFontHeight : m_view.font.pixelHeight > kMinFontHeight;

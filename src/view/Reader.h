@@ -107,6 +107,9 @@ public:
 
     // --- Position ------------------------------------------------------------------------
     const Segments& segments() const { return m_segments; }
+    // Cuts the line list into segments of the rows a 16-bit list control holds, as the program
+    // does where its list boxes are limited; the whole list is one segment otherwise.
+    void setSegmentsLimited(bool limited);
     // The top row of the current segment; like a list box the view never scrolls past its last
     // full page.
     int64_t topRow() const { return m_topRow; }
@@ -136,6 +139,10 @@ public:
     // The encoding item whose font character set the reading font now has, or -1 for none; the
     // text is not rebuilt (bytes of those code pages are shown as they are).
     void setEncodingIndexOnly(int index);
+    // The reading font was chosen with character set `charset`: the encoding follows it
+    // (FontCharsets::encodingForFont) without the text being decoded again, and the bytes are
+    // drawn in the code page of the item that became current.
+    void setFontCharset(int charset);
     // One pixel of character height up or down within 2..255; false when at the limit.
     bool canStepFont(int direction) const;
     void stepFont(int direction);

@@ -6,16 +6,18 @@
 #include "view/Reader.h"
 
 #include <QObject>
-#include <QTimer>
 
 #include <map>
 #include <memory>
 
 namespace Lecterna {
 
+class CursorHider;
+class FontCommands;
 class MainWindow;
 class NavigationController;
 class ProgressWindow;
+class ReadingPulse;
 class ReadingArea;
 class SavedState;
 
@@ -33,6 +35,9 @@ public:
 
     Reader& reader() { return *m_reader; }
     ReadingArea& area() { return *m_area; }
+    FontCommands& fontCommands() { return *m_fontCommands; }
+    ReadingPulse& pulse() { return *m_pulse; }
+    CursorHider& cursorHider() { return *m_cursorHider; }
     // Keys, clicks, the wheel, full screen and autoscroll.
     NavigationController& navigation() { return *m_navigation; }
 
@@ -45,7 +50,7 @@ public:
     // Brings the area, check marks and status bar in step with the session.
     void refresh();
 
-    // One second of the statistics timer; counts only while the window is active.
+    // One second of the reading pulse, which beats only while the window is active.
     void secondElapsed();
 
     // --- ReaderHost ---
@@ -80,8 +85,11 @@ private:
     std::map<int, CodePage> m_codePages;
     std::unique_ptr<ProgressWindow> m_progress;
     NullProgress m_nullProgress;
-    QTimer m_secondTimer;
+    std::unique_ptr<FontCommands> m_fontCommands;
+    ReadingPulse* m_pulse;
+    CursorHider* m_cursorHider;
     uint64_t m_shownGeneration = ~uint64_t(0);
+    int64_t m_shownSegment = -1;
     bool m_refreshing = false;
 };
 

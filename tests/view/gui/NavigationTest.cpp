@@ -295,22 +295,6 @@ TEST(WindowAutoscroll, ResizingLeavingTheWindowAndViewCommandsStopIt) {
     }
 }
 
-TEST(Navigation, ReadingTimeCountsOnlyWhileTheWindowIsActive) {
-    Program p;
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    const int64_t seconds = p.reader().statistics().secondsSinceOpening();
-    p.controller->secondElapsed();
-    EXPECT_EQ(p.reader().statistics().secondsSinceOpening(), seconds);
-    p.window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&p.window));
-    const int64_t back = p.reader().statistics().secondsSinceOpening();
-    p.controller->secondElapsed();
-    EXPECT_EQ(p.reader().statistics().secondsSinceOpening(), back + 1);
-}
-
 TEST(WindowFullScreen, HidesTheBarsAndComesBackToTheSameRectangle) {
     Program p;
     p.setTop(kRows - p.V()); // a taller window may not push the last page's top back for good
