@@ -42,9 +42,17 @@ NavigationController::NavigationController(MainWindow& window, ReadingController
         const bool active = state != AutoscrollState::Stopped;
         if (m_fullScreen)
             m_fullScreen->setHotSpotSuspended(active);
-        if (!active)
+        if (!active && m_refreshAfterStop)
             m_controller.refresh(); // the percentage counts from the top row again
     });
+    // Every command stops autoscroll before it runs (these connections come before the
+    // commands'), except those that steer the run itself.
+    ReaderActions& actions = window.actions();
+    for (int i = 0; i < ReaderActions::Count; ++i) {
+        const auto id = static_cast<ReaderActions::Id>(i);
+        if (id != ReaderActions::Autoscroll && id != ReaderActions::SpeedUp && id != ReaderActions::SlowDown)
+            connect(actions.action(id), &QAction::triggered, this, &NavigationController::stopAutoscroll);
+    }
 
     m_fullScreen = new FullScreenSwitcher(window);
     connect(m_fullScreen, &FullScreenSwitcher::aboutToSwitch, this, &NavigationController::aboutToSwitchScreen);
@@ -99,6 +107,15 @@ NavigationController::~NavigationController() {
 
 void NavigationController::stopAutoscroll() {
     m_autoscroll->stop();
+}
+
+void NavigationController::rowsReplaced() {
+    if (!m_autoscroll->isActive())
+        return;
+    // Called from the window's refresh, which goes on to show the session's place.
+    m_refreshAfterStop = false;
+    stopAutoscroll();
+    m_refreshAfterStop = true;
 }
 
 void NavigationController::applyStartOptions() {

@@ -46,8 +46,12 @@ public:
     AutoscrollController& autoscroll() { return *m_autoscroll; }
     FullScreenSwitcher& fullScreen() { return *m_fullScreen; }
 
-    // Every command that changes the text, its layout, the font or the view calls this first.
+    // Every command that changes the text, its layout, the font or the view calls this first;
+    // the commands of the window's action list do so by themselves.
     void stopAutoscroll();
+    // The area is about to take new rows. A run still going (a command did not stop it) ends
+    // where the session's top row already is.
+    void rowsReplaced();
     // Once the window is shown at start: full screen when `StartInFullScreen` asks for it.
     void applyStartOptions();
 
@@ -85,6 +89,7 @@ private:
     QPointer<FullScreenSwitcher> m_fullScreen;    // a child of the window
     QPointer<ScreenSaverInhibitor> m_screenSaver; // a child of the window
 
+    bool m_refreshAfterStop = true;
     QTimer m_clickRepeat;
     Paging::Click m_click = Paging::Click::PageForward;
     // The first click after the program was left only brings the window back.

@@ -158,6 +158,7 @@ void ReadingController::refresh() {
     const Segments& seg = r.segments();
     // A new layout or another segment: the area takes the rows again.
     if (m_shownGeneration != r.layoutGeneration() || m_shownSegment != seg.currentSegment()) {
+        m_navigation->rowsReplaced(); // a run cannot go on over rows it did not measure
         m_shownGeneration = r.layoutGeneration();
         m_shownSegment = seg.currentSegment();
         m_area->setLines(&r.lines(), static_cast<size_t>(seg.currentSegment() * seg.segmentSize()),
@@ -240,7 +241,6 @@ void ReadingController::connectCommands() {
         connect(m_window.actions().action(id), &QAction::triggered, this, [this, run] {
             if (!m_reader->isOpen())
                 return;
-            m_navigation->stopAutoscroll();
             QApplication::setOverrideCursor(Qt::WaitCursor);
             run();
             QApplication::restoreOverrideCursor();

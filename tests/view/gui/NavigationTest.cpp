@@ -277,6 +277,7 @@ TEST(WindowAutoscroll, ResizingLeavingTheWindowAndViewCommandsStopIt) {
         {"resize", [&] { p.window.resize(p.window.width() + 40, p.window.height()); }},
         {"justify", [&] { p.key(Qt::Key_J, Qt::ControlModifier); }},
         {"spacing", [&] { p.key(Qt::Key_2, Qt::ControlModifier); }},
+        {"fitting (a command of its own)", [&] { p.key(Qt::Key_F9, Qt::ControlModifier | Qt::AltModifier); }},
         {"another window",
          [&] {
              other.show();
