@@ -35,6 +35,8 @@ sleep "$wait"
 win=$(xdotool search --sync --onlyvisible --name Lecterna 2>/dev/null | head -1)
 if [ -n "$win" ]; then
   xdotool windowactivate --sync "$win" 2>/dev/null || true
+  # Without a window manager only the input focus makes the window active (shortcuts need it).
+  xdotool windowfocus --sync "$win" 2>/dev/null || true
   for k in $keys; do xdotool key --window "$win" "$k"; sleep 0.5; done
 fi
 sleep 1

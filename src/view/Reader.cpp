@@ -488,13 +488,14 @@ std::string Reader::newBookmarkTitle() const {
 
 // --- Statistics ---------------------------------------------------------------------------------
 
-void Reader::tick() {
-    m_stats.tick(ReadingStatistics::percentageRead(currentPosition(), visibleRows(), static_cast<int64_t>(m_lines.count())));
+std::optional<double> Reader::percentageRead() const {
+    const int64_t line = m_segments.currentPosition(m_readingRow.value_or(m_topRow));
+    return ReadingStatistics::percentageRead(line, visibleRows(), static_cast<int64_t>(m_lines.count()));
 }
 
-void Reader::refreshStatistics() {
-    m_stats.refresh(ReadingStatistics::percentageRead(currentPosition(), visibleRows(), static_cast<int64_t>(m_lines.count())));
-}
+void Reader::tick() { m_stats.tick(percentageRead()); }
+
+void Reader::refreshStatistics() { m_stats.refresh(percentageRead()); }
 
 std::string Reader::sizeText() const { return ReadingStatistics::sizeText(m_bytes.size(), m_decimalSeparator); }
 

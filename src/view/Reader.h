@@ -166,6 +166,9 @@ public:
     // One second of reading (the window is active).
     void tick();
     void refreshStatistics();
+    // While autoscroll runs, the percentage read counts from the line it has reached (ahead of
+    // the top row in the page and wave types); nothing counts from the top row again.
+    void setReadingRow(std::optional<int64_t> row) { m_readingRow = row; }
     std::string sizeText() const;
     std::string fileNameText() const;
 
@@ -181,6 +184,7 @@ private:
     int letterSpacingPixels() const;
     TextSettings textSettings() const;
     int64_t clampTop(int64_t row) const;
+    std::optional<double> percentageRead() const;
     void closeBook();
 
     Settings& m_settings;
@@ -206,6 +210,7 @@ private:
     int m_horizontalExtent = 0;
     Segments m_segments;
     int64_t m_topRow = 0;
+    std::optional<int64_t> m_readingRow;
     TBookmarkList m_bookmarks;
     ReadingStatistics m_stats;
     uint64_t m_layoutGeneration = 0;

@@ -11,7 +11,10 @@ AutoscrollTimer::AutoscrollTimer(Autoscroll& engine, const Clock& clock, QObject
     m_timer.setSingleShot(true);
     // Coarse timers may fire 5% late; steps of a few milliseconds want better.
     m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, [this] { m_engine.onTimer(); });
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        m_engine.onTimer();
+        emit stepped();
+    });
     m_engine.setObserver(this);
 }
 

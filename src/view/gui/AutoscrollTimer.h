@@ -24,6 +24,8 @@ public:
 signals:
     // Running, paused or stopped, whether asked for or because the text was used up.
     void stateChanged(Lecterna::AutoscrollState state);
+    // The timer woke the engine, which did the steps that were due.
+    void stepped();
 
 private:
     void autoscrollStateChanged(AutoscrollState state) override;

@@ -12,6 +12,7 @@
 #include "view/gui/CursorHider.h"
 #include "view/gui/DisplayTable.h"
 #include "view/gui/FontCommands.h"
+#include "view/gui/NavigationController.h"
 #include "view/gui/ParagraphProgressWindow.h"
 #include "view/gui/QtByteMetrics.h"
 #include "view/gui/ReadingArea.h"
@@ -50,13 +51,13 @@ const char* stageCaption(RecodeStage stage) {
 } // namespace
 
 ReadingController::ReadingController(MainWindow& window, SavedState& state, std::string decimalSeparator,
-                                     QObject* parent)
+                                     QObject* parent, const Clock& clock)
     : QObject(parent), m_window(window), m_state(state), m_area(new ReadingArea(&window)),
       m_pulse(new ReadingPulse(window, this)), m_cursorHider(new CursorHider(*m_area, this)) {
     m_area->setObjectName(QStringLiteral("ReadingArea"));
     m_window.setReadingArea(m_area);
     m_reader = std::make_unique<Reader>(state.settings, state.history, state.templates(), state.pipeline, *this,
-                                        std::move(decimalSeparator));
+                                        decimalSeparator);
 
     QStringList captions;
     for (const EncodingItem& item : state.pipeline.menu().items())
@@ -74,10 +75,6 @@ ReadingController::ReadingController(MainWindow& window, SavedState& state, std:
             updateStatusPanels();
         }
     });
-    connect(m_area, &ReadingArea::wheelTurned, this, [this](int notches) {
-        m_reader->setTopRow(m_reader->topRow() - notches);
-        refresh();
-    });
 
     connect(m_pulse, &ReadingPulse::secondElapsed, this, &ReadingController::secondElapsed);
     // Font smoothing is the reader's own only while the window is active.
@@ -91,6 +88,9 @@ ReadingController::ReadingController(MainWindow& window, SavedState& state, std:
         updateStatusPanels();
     });
 
+    // Before the commands are connected: autoscroll stops before any of them runs.
+    m_navigation =
+        std::make_unique<NavigationController>(window, *this, state.settings, clock, std::move(decimalSeparator));
     m_fontCommands = std::make_unique<FontCommands>(m_window, *m_reader, state.settings, [this] { refresh(); });
     connectCommands();
     applySettings();
@@ -115,6 +115,7 @@ bool ReadingController::openFile(const QString& path) {
 }
 
 bool ReadingController::openBook(const TBook& request) {
+    m_navigation->stopAutoscroll();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QSize size = m_area->viewport()->size();
     m_reader->setClientSize(size.width(), size.height());
@@ -157,6 +158,7 @@ void ReadingController::refresh() {
     const Segments& seg = r.segments();
     // A new layout or another segment: the area takes the rows again.
     if (m_shownGeneration != r.layoutGeneration() || m_shownSegment != seg.currentSegment()) {
+        m_navigation->rowsReplaced(); // a run cannot go on over rows it did not measure
         m_shownGeneration = r.layoutGeneration();
         m_shownSegment = seg.currentSegment();
         m_area->setLines(&r.lines(), static_cast<size_t>(seg.currentSegment() * seg.segmentSize()),
@@ -265,16 +267,19 @@ void ReadingController::connectCommands() {
     connect(m_window.menus().encodings(), &RadioMenuItems::chosen, this, [this](int index) {
         if (!m_reader->isOpen())
             return;
+        m_navigation->stopAutoscroll();
         QApplication::setOverrideCursor(Qt::WaitCursor);
         m_reader->chooseEncoding(index);
         QApplication::restoreOverrideCursor();
         refresh();
     });
     connect(m_window.menus().segments(), &RadioMenuItems::chosen, this, [this](int index) {
+        m_navigation->stopAutoscroll();
         m_reader->chooseSegment(index);
         refresh();
     });
     connect(&m_window.readerStatusBar(), &StatusBar::nextSegmentRequested, this, [this] {
+        m_navigation->stopAutoscroll();
         m_reader->nextSegment();
         refresh();
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Clock.h"
 #include "app/ProgressSink.h"
 #include "document/CodePage.h"
 #include "view/Reader.h"
@@ -14,6 +15,7 @@ namespace Lecterna {
 class CursorHider;
 class FontCommands;
 class MainWindow;
+class NavigationController;
 class ProgressWindow;
 class ReadingPulse;
 class ReadingArea;
@@ -26,7 +28,9 @@ class SavedState;
 class ReadingController : public QObject, public ReaderHost, private RecodeObserver {
     Q_OBJECT
 public:
-    ReadingController(MainWindow& window, SavedState& state, std::string decimalSeparator, QObject* parent = nullptr);
+    // `clock` times autoscroll (tests pass one they move by hand).
+    ReadingController(MainWindow& window, SavedState& state, std::string decimalSeparator, QObject* parent = nullptr,
+                      const Clock& clock = SystemClock::instance());
     ~ReadingController() override;
 
     Reader& reader() { return *m_reader; }
@@ -34,6 +38,8 @@ public:
     FontCommands& fontCommands() { return *m_fontCommands; }
     ReadingPulse& pulse() { return *m_pulse; }
     CursorHider& cursorHider() { return *m_cursorHider; }
+    // Keys, clicks, the wheel, full screen and autoscroll.
+    NavigationController& navigation() { return *m_navigation; }
 
     // Opens a file by name with the type its name gives it; false (after a message) when it
     // could not be opened.
@@ -75,6 +81,7 @@ private:
     SavedState& m_state;
     ReadingArea* m_area;
     std::unique_ptr<Reader> m_reader;
+    std::unique_ptr<NavigationController> m_navigation; // goes before the session it moves
     std::map<int, CodePage> m_codePages;
     std::unique_ptr<ProgressWindow> m_progress;
     NullProgress m_nullProgress;
