@@ -3,39 +3,35 @@
 #   bench/run.sh BUILD_DIR
 set -euo pipefail
 build=${1:?usage: bench/run.sh BUILD_DIR}
-out="$(cd "$(dirname "$0")" && pwd)/out"
-mkdir -p "$out"
-
-# A large CP1251 book: the Russian fortunes (installed by `scripts/setup.sh bench`) repeated to
-# about 64 MB. Without them the benchmarks that take a book make a synthetic one.
-book="$out/book-cp1251.txt"
-if [ ! -s "$book" ] && [ -d /usr/share/games/fortunes/ru ]; then
-  once="$out/once-cp1251.txt"
-  : > "$once"
-  find /usr/share/games/fortunes/ru -type f ! -name '*.dat' -print0 | sort -z |
-    while IFS= read -r -d '' f; do
-      iconv -c -f UTF-8 -t CP1251//TRANSLIT "$f" >> "$once" || true
-    done
-  while [ "$(stat -c %s "$book" 2>/dev/null || echo 0)" -lt $((64 << 20)) ]; do
-    cat "$once" >> "$book"
-  done
-  rm -f "$once"
-fi
-book_args=()
-[ -s "$book" ] && book_args=("$book")
+root="$(cd "$(dirname "$0")/.." && pwd)"
+data="$root/build/bench-data"
 
 "$build/bench/history_bench"
-"$build/bench/layout_bench" "${book_args[@]}"
 "$build/bench/settings_bench"
 QT_QPA_PLATFORM=offscreen "$build/bench/progress_window_bench"
-QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96 "$build/bench/paint_bench" "$(dirname "$0")/../tests/data/cyrillic-cp866.txt"
+QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96 "$build/bench/autoscroll_bench" "$root/tests/data/cyrillic-cp866.txt"
 
-# The text pipeline on 120 MB of hard-wrapped prose (the fortunes shuffled, repeated and wrapped by
-# fmt), against fmt and iconv on the same file; the books are cached under build/bench-data.
-root="$(cd "$(dirname "$0")/.." && pwd)"
-if [ -d /usr/share/games/fortunes/ru ]; then
-  LECTERNA_OEMCP=866 LECTERNA_ANSICP=1251 python3 "$root/bench/make-bench-text.py" "$root/build/bench-data" 120
-  LECTERNA_OEMCP=866 LECTERNA_ANSICP=1251 python3 "$root/bench/text_pipeline.py" "$build" "$root/build/bench-data"
-else
-  echo "text pipeline: no fortunes-ru (scripts/setup.sh bench installs them); skipped"
+# One book for every benchmark that reads one: about 120 MB of hard-wrapped Russian prose (the
+# fortunes shuffled, repeated and wrapped by fmt) in CP1251, with copies in UTF-8, UTF-16 and the
+# DOS code page, cached under build/bench-data.
+if [ ! -d /usr/share/games/fortunes/ru ]; then
+  echo "the benchmark book needs fortunes-ru (scripts/setup.sh bench installs them); book benchmarks skipped"
+  exit 0
 fi
+LECTERNA_OEMCP=866 LECTERNA_ANSICP=1251 python3 "$root/bench/make-bench-text.py" "$data" 120
+
+export QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96 LECTERNA_OEMCP=866 LECTERNA_ANSICP=1251
+"$build/bench/layout_bench" "$data/book-1251.txt"
+
+# The road from the Open command to the first page, and the peak memory of the program with the
+# book open (GNU time's maximum resident set size).
+peak=$(mktemp)
+trap 'rm -f "$peak"' EXIT
+/usr/bin/time -f %M -o "$peak" "$build/bench/open_bench" "$data/book-866.txt"
+size=$(stat -c %s "$data/book-866.txt")
+awk -v kb="$(tail -1 "$peak")" -v size="$size" \
+  'BEGIN { printf "open: peak memory %.1f MB = %.2f x the file (limit 3)\n", kb / 1024, kb * 1024 / size }'
+
+"$build/bench/paint_bench" "$data/book-866.txt"
+
+python3 "$root/bench/text_pipeline.py" "$build" "$data"

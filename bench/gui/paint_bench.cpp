@@ -1,22 +1,27 @@
 // Repaint cost of the reading area: a 1920 x 1080 page of justified Cyrillic text, painted
-// through the widget's own painting path into an image, while paging through about a thousand
-// pages and while scrolling line by line. Prints the median and the 95th percentile per repaint.
+// through the widget's own painting path into an image, while paging through a thousand pages of
+// a book and while scrolling line by line. Prints the median and the 95th percentile per repaint.
 //
-//   paint_bench [text file in CP866]      (run with QT_QPA_PLATFORM=offscreen)
+//   paint_bench FILE      (a DOS (CP866) book; run with QT_QPA_PLATFORM=offscreen)
+//
+// The book's paragraphs are built by the reader's text pipeline (DOS encoding, paragraph
+// recognition) and the whole book is laid out at the page width.
+#include "../BenchTools.h"
+
+#include "document/CharacterMaps.h"
 #include "document/CodePage.h"
 #include "document/ParagraphList.h"
+#include "document/TextPipeline.h"
 #include "view/LineLayout.h"
 #include "view/gui/ReadingArea.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QPainter>
 
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
 #include <vector>
 
 using namespace Lecterna;
@@ -73,15 +78,25 @@ void report(const char* what, const Figures& f) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const std::filesystem::path fixture =
-        argc > 1 ? std::filesystem::path(argv[1])
-                 : std::filesystem::path(__FILE__).parent_path() / "../../tests/data/cyrillic-cp866.txt";
-    QFile file(QString::fromStdString(fixture.string()));
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "paint_bench: cannot read %s\n", fixture.c_str());
-        return 1;
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: paint_bench FILE\n");
+        return 2;
     }
-    const QByteArray sample = file.readAll();
+    ParagraphList text;
+    {
+        const std::string raw = Bench::readFile(argv[1]);
+        if (raw.empty()) {
+            std::fprintf(stderr, "paint_bench: cannot read %s\n", argv[1]);
+            return 1;
+        }
+        TextPipeline pipeline(SystemCodePages{866, 1251}, CharacterMaps());
+        RecodeRequest request;
+        request.encoding = EncodingMenu::kDos;
+        request.fileType = FileType::Text;
+        request.paragraphSearch = true;
+        NullRecodeObserver quiet;
+        pipeline.recode(raw, request, TextSettings{}, text, quiet);
+    }
 
     ReadingArea area;
     area.resize(1920, 1080);
@@ -91,27 +106,23 @@ int main(int argc, char** argv) {
     area.setRowHeight(area.readingFont().metrics().textHeight * 3 / 2);
     area.setJustification(true);
 
-    // About a thousand pages of text, wrapped to the area's width.
     const int rowsPerPage = area.visibleRowCount();
     const int wrapWidth = area.viewport()->width() - area.leftMargin() - area.rightMargin();
-    std::string book;
-    ParagraphList text;
     LineList lines;
-    while (lines.count() < static_cast<size_t>(rowsPerPage) * 1010) {
-        for (int i = 0; i < 200; ++i)
-            book.append(sample.constData(), static_cast<size_t>(sample.size()));
-        text.setTextKeepingNul(book);
-        lines.assign(&text.buffer(), LineLayout(area.readingFont().metrics()).wrappedSpans(text, wrapWidth));
+    lines.assign(&text.buffer(), LineLayout(area.readingFont().metrics()).wrappedSpans(text, wrapWidth));
+    area.setLines(&lines, 0, static_cast<int>(std::min<size_t>(lines.count(), INT32_MAX)));
+    const int pages = std::min(1000, static_cast<int>(lines.count()) / rowsPerPage - 1);
+    if (pages < 20) {
+        std::fprintf(stderr, "paint_bench: the book is too short\n");
+        return 1;
     }
-    area.setLines(&lines, 0, static_cast<int>(lines.count()));
-    const int pages = static_cast<int>(lines.count()) / rowsPerPage - 1;
-    std::printf("%zu lines, %d pages of %d rows at 1920 x 1080\n", lines.count(), pages, rowsPerPage);
+    std::printf("%zu lines, paging %d pages of %d rows at 1920 x 1080\n", lines.count(), pages, rowsPerPage);
 
     measure(area, 20, [&](int i) { area.setTopRow(i * rowsPerPage); }); // warm the glyph cache
 
     const Figures paging = measure(area, pages, [&](int i) { area.setTopRow(i * rowsPerPage); });
     report("justified, paging", paging);
-    const Figures scrolling = measure(area, 1000, [&](int i) { area.setTopRow(5000 + i); });
+    const Figures scrolling = measure(area, 1000, [&](int i) { area.setTopRow(rowsPerPage * pages / 2 + i); });
     report("justified, one-line scrolls", scrolling);
 
     area.setJustification(false);

@@ -6,6 +6,8 @@
 
 #include <sys/stat.h>
 
+#include <unistd.h>
+
 namespace Lecterna {
 
 std::string executableDir() {
@@ -37,7 +39,9 @@ TempDirCreation createTempDir(const std::string& systemTemp) {
     std::string name = systemTemp;
     if (name.empty() || name.back() != '/')
         name += '/';
-    name += "BookXXXXXX";
+    // The process number in the name lets a later run tell the folder of a run that crashed
+    // from the folder of a copy that is still running.
+    name += "Book" + std::to_string(::getpid()) + "-XXXXXX";
     if (::mkdtemp(name.data()) == nullptr) {
         result.error = errno;
         result.errorMessage = "Abnormal program terminate.\nCannot create \"" + name + "\"";

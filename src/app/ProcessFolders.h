@@ -11,7 +11,8 @@ std::string executableDir();
 // $TMPDIR when it names a folder, else /tmp; no trailing '/'.
 std::string systemTempFolder();
 
-// This run's private temporary folder, made under `systemTemp` with the prefix "Book".
+// This run's private temporary folder, made under `systemTemp` with the prefix "Book" followed by
+// the process number and a dash ("Book4711-Ab3dEf").
 struct TempDirCreation {
     std::string path;         // with a trailing '/'; empty on failure
     std::string errorMessage; // for the error box before the process ends

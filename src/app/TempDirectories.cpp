@@ -3,7 +3,9 @@
 #include "app/IniFile.h"
 #include "app/SettingsLocation.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
 
 #include <sys/stat.h>
@@ -15,8 +17,48 @@ namespace {
 constexpr const char* Section = "TempDirectories";
 }
 
-void TempDirectories::cleanOld(const SettingsStore& store) {
+namespace {
+
+// "Book4711-Ab3dEf" -> 4711; 0 for any other name.
+pid_t creatorOf(const std::string& name) {
+    if (name.size() < 12 || name.compare(0, 4, "Book") != 0)
+        return 0;
+    const size_t dash = name.find('-', 4);
+    if (dash == std::string::npos || dash == 4 || name.size() - dash - 1 != 6)
+        return 0;
+    pid_t pid = 0;
+    for (size_t i = 4; i < dash; ++i) {
+        if (name[i] < '0' || name[i] > '9' || pid > 100'000'000)
+            return 0;
+        pid = pid * 10 + (name[i] - '0');
+    }
+    return pid;
+}
+
+bool processExists(pid_t pid) { return ::kill(pid, 0) == 0 || errno == EPERM; }
+
+} // namespace
+
+void TempDirectories::adoptOrphans(const std::string& systemTemp) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    for (fs::directory_iterator it(systemTemp, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const pid_t pid = creatorOf(name);
+        struct stat st {};
+        const std::string path = it->path().string() + '/';
+        if (pid <= 0 || pid == ::getpid() || processExists(pid) || ::lstat(it->path().c_str(), &st) != 0 ||
+            !S_ISDIR(st.st_mode) || st.st_uid != ::getuid())
+            continue;
+        if (std::find(m_folders.begin(), m_folders.end(), path) == m_folders.end())
+            m_folders.push_back(path);
+    }
+}
+
+void TempDirectories::cleanOld(const SettingsStore& store, const std::string& systemTemp) {
     m_folders = store.keyNames(Section);
+    if (!systemTemp.empty())
+        adoptOrphans(systemTemp);
     for (size_t i = m_folders.size(); i-- > 0;) {
         const std::string& dir = m_folders[i];
         struct stat st {};

@@ -16,7 +16,9 @@ public:
     // first, an entry whose folder is gone is dropped, an empty folder is removed and dropped, and a
     // folder that still holds files stays listed. Only empty folders are ever removed here: the
     // names come from a file anybody may edit.
-    void cleanOld(const SettingsStore& store);
+    // With `systemTemp`, the folders that crashed runs left there (named by createTempDir() after a
+    // process that no longer exists, and ours) join the list first, so that they go the same way.
+    void cleanOld(const SettingsStore& store, const std::string& systemTemp = {});
 
     // At process end: deletes everything inside this run's `tempDir` (archive members may come with
     // folders of their own; links are removed, never followed), then the folder itself; a folder
@@ -31,6 +33,8 @@ public:
     const std::vector<std::string>& folders() const { return m_folders; }
 
 private:
+    void adoptOrphans(const std::string& systemTemp);
+
     std::vector<std::string> m_folders;
 };
 

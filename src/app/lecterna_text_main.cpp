@@ -1,6 +1,11 @@
 // lecterna-text: the reader's text pipeline on the command line. Prints the paragraphs of a book
 // as the reader would build them, one per line in UTF-8, or with --bench the time of each step.
+#include "app/PipelineSettings.h"
+#include "app/ProcessFolders.h"
 #include "app/ProgressSink.h"
+#include "app/Settings.h"
+#include "app/SettingsLocation.h"
+#include "app/IniFile.h"
 #include "document/Book.h"
 #include "document/CharacterMaps.h"
 #include "document/CodePage.h"
@@ -8,17 +13,17 @@
 #include "document/ParagraphList.h"
 #include "document/ParamTemplates.h"
 #include "document/TextPipeline.h"
+#include "document/WholeFile.h"
+#include "view/ByteMetrics.h"
+#include "view/LineLayout.h"
+#include "view/LineList.h"
 
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
 #include <ctime>
-#include <fcntl.h>
 #include <optional>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace Lecterna;
 
@@ -26,7 +31,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: lecterna-text [--encoding N] [--type text|html|other] [--paragraphs|--no-paragraphs]\n"
-    "                     [--all-symbols|--no-all-symbols] [--bench] FILE\n";
+    "                     [--all-symbols|--no-all-symbols] [--wrap-chars N] [--bench] FILE\n";
 
 struct Options {
     std::string file;
@@ -34,9 +39,8 @@ struct Options {
     std::optional<int> encoding;
     std::optional<bool> paragraphs;
     std::optional<bool> allSymbols;
+    std::optional<int> wrapChars;
     bool bench = false;
-    // TxtParam and HtmlParam as a new installation has them.
-    TextSettings settings;
 };
 
 std::optional<Options> parseArguments(int argc, char** argv) {
@@ -67,6 +71,12 @@ std::optional<Options> parseArguments(int argc, char** argv) {
             o.allSymbols = true;
         } else if (a == "--no-all-symbols") {
             o.allSymbols = false;
+        } else if (a == "--wrap-chars" && i + 1 < argc) {
+            char* end = nullptr;
+            const long v = std::strtol(argv[++i], &end, 10);
+            if (!end || *end != '\0' || v < 1 || v > 100000)
+                return std::nullopt;
+            o.wrapChars = static_cast<int>(v);
         } else if (a == "--bench") {
             o.bench = true;
         } else if (!a.starts_with("--") && o.file.empty()) {
@@ -78,43 +88,6 @@ std::optional<Options> parseArguments(int argc, char** argv) {
     if (o.file.empty())
         return std::nullopt;
     return o;
-}
-
-// The whole file in one read, as the reader loads a book.
-std::optional<std::string> readWholeFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat st {};
-    std::string bytes;
-    bool ok = ::fstat(fd, &st) == 0;
-    if (ok) {
-        bytes.resize(static_cast<size_t>(st.st_size));
-        size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t r = ::read(fd, bytes.data() + done, bytes.size() - done);
-            if (r < 0 && errno == EINTR)
-                continue;
-            if (r <= 0)
-                break;
-            done += static_cast<size_t>(r);
-        }
-        bytes.resize(done); // a file that shrank while being read gives what was there
-    }
-    ::close(fd);
-    if (!ok)
-        return std::nullopt;
-    return bytes;
-}
-
-// The folder of the real executable (symbolic links resolved), with a trailing '/'.
-std::string executableDir() {
-    char buf[4096];
-    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0)
-        return "./";
-    std::string path(buf, static_cast<size_t>(n));
-    return path.substr(0, path.rfind('/') + 1);
 }
 
 std::string baseName(const std::string& path) {
@@ -173,14 +146,23 @@ private:
     NullProgress m_progress;
 };
 
-// Paragraphs one per line, each byte turned from the display code page into UTF-8; control
-// bytes, TAB included, go out as they are.
-void printParagraphs(const ParagraphList& paragraphs, int codePage) {
+// Lines laid out with the reader's wrap rule in a fixed-pitch measure: every byte 10 pixels wide,
+// tab stops every 80 pixels, a wrap width of 10 x `chars` pixels.
+LineList wrappedLines(const ParagraphList& paragraphs, int chars) {
+    LineList lines;
+    LineLayout(ByteMetrics::fixedPitch(10, 80)).layOut(paragraphs, true, 10 * chars, lines);
+    return lines;
+}
+
+// Each line (paragraph or display line) as UTF-8 from the display code page; control bytes, TAB
+// included, go out as they are.
+template <typename LineAt>
+void printLines(size_t count, LineAt lineAt, int codePage) {
     const CodePage page(codePage);
     std::string out;
     out.reserve(1 << 20);
-    for (size_t i = 0; i < paragraphs.count(); ++i) {
-        page.appendUtf8(paragraphs.paragraph(i), out);
+    for (size_t i = 0; i < count; ++i) {
+        page.appendUtf8(lineAt(i), out);
         out.push_back('\n');
         if (out.size() >= (1 << 20)) {
             std::fwrite(out.data(), 1, out.size(), stdout);
@@ -188,6 +170,15 @@ void printParagraphs(const ParagraphList& paragraphs, int codePage) {
         }
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
+// The settings the pipeline reads, from the program's own settings store (Lecterna.ini beside the
+// executable, or the per-user store it names), as the reader would use them.
+TextSettings textSettingsOfProgram(const std::string& exeDir) {
+    SettingsLocation location = SettingsLocation::fromEnvironment(exeDir);
+    Settings settings;
+    settings.load(*location.openSettingsForRead(), Settings::Environment{});
+    return pipelineSettings(settings);
 }
 
 } // namespace
@@ -200,6 +191,7 @@ int main(int argc, char** argv) {
     }
     const Options& options = *parsed;
     const Clock::time_point started = Clock::now();
+    const TextSettings settings = textSettingsOfProgram(executableDir());
 
     CharacterMaps maps;
     if (std::optional<std::string> cmt = readWholeFile(executableDir() + "Lecterna.cmt"))
@@ -219,8 +211,8 @@ int main(int argc, char** argv) {
     const double readCpu = cpuSeconds() - readCpuStart;
 
     // A new book of its type: the template's switches as shipped, unless the options say otherwise.
-    const ParamTemplates templates(false, options.settings.cooperation, options.settings.useTextWithLayoutConverter);
-    const TParamTemplate& templ = templates.forFileType(options.type, options.settings.cooperation);
+    const ParamTemplates templates(false, settings.cooperation, settings.useTextWithLayoutConverter);
+    const TParamTemplate& templ = templates.forFileType(options.type, settings.cooperation);
     TBook book;
     book.fileName = options.file;
     book.fileType = options.type;
@@ -239,18 +231,30 @@ int main(int argc, char** argv) {
     if (options.bench)
         bench.report("read", readSeconds, readCpu);
     ParagraphList paragraphs;
-    const RecodeResult result = pipeline.recode(*document, request, options.settings, paragraphs,
+    const RecodeResult result = pipeline.recode(*document, request, settings, paragraphs,
                                                 options.bench ? static_cast<RecodeObserver&>(bench) : quiet);
     if (!result.decodingError.empty())
         std::fprintf(stderr, "%s\n", result.decodingError.c_str());
 
-    // Line layout (--wrap-chars) slots in here, between the paragraphs and the output.
+    std::optional<LineList> lines;
+    if (options.wrapChars) {
+        const Clock::time_point layoutStart = Clock::now();
+        const double layoutCpuStart = cpuSeconds();
+        lines = wrappedLines(paragraphs, *options.wrapChars);
+        if (options.bench)
+            bench.report("layout", secondsSince(layoutStart), cpuSeconds() - layoutCpuStart);
+    }
 
     if (options.bench) {
         bench.report("total", secondsSince(started), cpuSeconds());
         std::printf("%-16s %9zu\n", "paragraph-count", paragraphs.count());
+        if (lines)
+            std::printf("%-16s %9zu\n", "line-count", lines->count());
         return 0;
     }
-    printParagraphs(paragraphs, result.displayCodePage);
+    if (lines)
+        printLines(lines->count(), [&](size_t i) { return lines->line(i); }, result.displayCodePage);
+    else
+        printLines(paragraphs.count(), [&](size_t i) { return paragraphs.paragraph(i); }, result.displayCodePage);
     return std::ferror(stdout) ? 1 : 0;
 }

@@ -1,10 +1,13 @@
 #include "view/Reader.h"
 
+#include "app/PipelineSettings.h"
 #include "app/Settings.h"
 #include "document/CodePage.h"
 #include "document/OpeningView.h"
 #include "document/ParamTemplates.h"
+#include "document/WholeFile.h"
 #include "view/ControlCharacters.h"
+#include "view/FontCharsets.h"
 #include "view/LetterSpacing.h"
 #include "view/LineLayout.h"
 #include "view/LineSpacing.h"
@@ -13,10 +16,7 @@
 #include "view/SizeFitting.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Lecterna {
@@ -39,47 +39,6 @@ std::string formatted(const char* format, std::string_view value) {
     if (at != std::string::npos)
         text.replace(at, 2, value);
     return text;
-}
-
-// The whole file in one read into one string of its size. Other programs may keep the file
-// open for writing: nothing here locks it.
-bool readWholeFile(const std::string& path, std::string& out) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat st {};
-    bool ok = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
-    if (ok) {
-        out.clear();
-        out.resize(static_cast<size_t>(st.st_size));
-        size_t done = 0;
-        while (ok && done < out.size()) {
-            const ssize_t n = ::read(fd, out.data() + done, out.size() - done);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                break; // the file shrank while we read: keep what is there
-            done += static_cast<size_t>(n);
-        }
-        out.resize(done);
-        // A file that grows while we read (a log being written) or that reports no size (a pipe,
-        // /proc) is read on to its end.
-        char chunk[65536];
-        while (ok) {
-            const ssize_t n = ::read(fd, chunk, sizeof chunk);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                ok = false;
-            if (n <= 0)
-                break;
-            out.append(chunk, static_cast<size_t>(n));
-        }
-    }
-    ::close(fd);
-    if (!ok)
-        out.clear();
-    return ok;
 }
 
 int pixelsForPoints(int points, double dpi) {
@@ -121,12 +80,12 @@ bool Reader::open(TBook request) {
         m_host.infoBox(kOpenAsTextText, kAttentionCaption);
     }
 
-    std::string bytes;
-    if (!readWholeFile(request.fileName, bytes)) {
+    std::optional<std::string> bytes = readWholeFile(request.fileName);
+    if (!bytes) {
         m_host.errorBox(formatted(kCannotOpenText, fileNameOnly(request.fileName)));
         return false;
     }
-    m_bytes = std::move(bytes);
+    m_bytes = std::move(*bytes);
 
     m_book = request;
     m_book.wordIntegrated = false;
@@ -222,14 +181,7 @@ void Reader::closeBook() {
 // --- Text and layout ----------------------------------------------------------------------------
 
 TextSettings Reader::textSettings() const {
-    TextSettings t;
-    t.recognition.nonAlphaSymbolIsParagraphBegin = m_settings.flag(K::NonAlphaSymbolIsParagraphBegin);
-    t.recognition.addInterParagraphSpace = m_settings.flag(K::AddInterParagraphSpace);
-    t.ignoreFormatInPlainText = m_settings.flag(K::IgnoreFormatInPlainText);
-    t.ignoreFormatInPreformattedHtmlText = m_settings.flag(K::IgnoreFormatInPreformattedHtmlText);
-    t.setFirstIdent = m_settings.flag(K::SetFirstIdent);
-    t.cooperation = m_settings.integer(K::Cooperation);
-    t.useTextWithLayoutConverter = m_settings.flag(K::Use_TextWithLayoutConverter);
+    TextSettings t = pipelineSettings(m_settings);
     // A rule of '_' as wide as the text may be, beside the scroll bar.
     const int room = m_clientWidth - (m_host.scrollBarWidth() + m_settings.integer(K::LeftMargin) +
                                       m_settings.integer(K::RightMargin));
@@ -334,6 +286,14 @@ int64_t Reader::maxTopRow() const { return std::max<int64_t>(0, m_segments.lines
 
 int64_t Reader::clampTop(int64_t row) const { return std::clamp<int64_t>(row, 0, maxTopRow()); }
 
+void Reader::setSegmentsLimited(bool limited) {
+    const int64_t top = currentPosition();
+    m_segments = Segments(limited);
+    m_segments.setup(static_cast<int64_t>(m_lines.count()));
+    goToLine(top);
+    ++m_layoutGeneration; // the view takes the rows of the segment now shown
+}
+
 void Reader::setTopRow(int64_t row) { m_topRow = clampTop(row); }
 
 void Reader::goToLine(int64_t line) {
@@ -432,6 +392,22 @@ void Reader::previewFont(const ReadingFont& font) {
 
 void Reader::setEncodingIndexOnly(int index) { m_view.encoding = index; }
 
+void Reader::setFontCharset(int charset) {
+    const EncodingMenu& menu = m_pipeline.menu();
+    const int index = FontCharsets::encodingForFont(menu, m_view.encoding, charset);
+    m_charset = charset;
+    if (index == m_view.encoding)
+        return;
+    setEncodingIndexOnly(index);
+    // Without an item the bytes keep the code page they are drawn in now.
+    if (index < 0 || menu.displayCodePage(index) == m_displayCodePage)
+        return;
+    m_displayCodePage = menu.displayCodePage(index);
+    prepareFont();
+    if (m_open)
+        layOut(true); // the same bytes have other widths in the new code page
+}
+
 bool Reader::canStepFont(int direction) const {
     return direction > 0 ? m_view.font.pixelHeight < kMaxFontHeight : m_view.font.pixelHeight > kMinFontHeight;
 }
@@ -512,13 +488,14 @@ std::string Reader::newBookmarkTitle() const {
 
 // --- Statistics ---------------------------------------------------------------------------------
 
-void Reader::tick() {
-    m_stats.tick(ReadingStatistics::percentageRead(currentPosition(), visibleRows(), static_cast<int64_t>(m_lines.count())));
+std::optional<double> Reader::percentageRead() const {
+    const int64_t line = m_segments.currentPosition(m_readingRow.value_or(m_topRow));
+    return ReadingStatistics::percentageRead(line, visibleRows(), static_cast<int64_t>(m_lines.count()));
 }
 
-void Reader::refreshStatistics() {
-    m_stats.refresh(ReadingStatistics::percentageRead(currentPosition(), visibleRows(), static_cast<int64_t>(m_lines.count())));
-}
+void Reader::tick() { m_stats.tick(percentageRead()); }
+
+void Reader::refreshStatistics() { m_stats.refresh(percentageRead()); }
 
 std::string Reader::sizeText() const { return ReadingStatistics::sizeText(m_bytes.size(), m_decimalSeparator); }
 

@@ -107,6 +107,9 @@ public:
 
     // --- Position ------------------------------------------------------------------------
     const Segments& segments() const { return m_segments; }
+    // Cuts the line list into segments of the rows a 16-bit list control holds, as the program
+    // does where its list boxes are limited; the whole list is one segment otherwise.
+    void setSegmentsLimited(bool limited);
     // The top row of the current segment; like a list box the view never scrolls past its last
     // full page.
     int64_t topRow() const { return m_topRow; }
@@ -136,6 +139,10 @@ public:
     // The encoding item whose font character set the reading font now has, or -1 for none; the
     // text is not rebuilt (bytes of those code pages are shown as they are).
     void setEncodingIndexOnly(int index);
+    // The reading font was chosen with character set `charset`: the encoding follows it
+    // (FontCharsets::encodingForFont) without the text being decoded again, and the bytes are
+    // drawn in the code page of the item that became current.
+    void setFontCharset(int charset);
     // One pixel of character height up or down within 2..255; false when at the limit.
     bool canStepFont(int direction) const;
     void stepFont(int direction);
@@ -159,6 +166,9 @@ public:
     // One second of reading (the window is active).
     void tick();
     void refreshStatistics();
+    // While autoscroll runs, the percentage read counts from the line it has reached (ahead of
+    // the top row in the page and wave types); nothing counts from the top row again.
+    void setReadingRow(std::optional<int64_t> row) { m_readingRow = row; }
     std::string sizeText() const;
     std::string fileNameText() const;
 
@@ -174,6 +184,7 @@ private:
     int letterSpacingPixels() const;
     TextSettings textSettings() const;
     int64_t clampTop(int64_t row) const;
+    std::optional<double> percentageRead() const;
     void closeBook();
 
     Settings& m_settings;
@@ -199,6 +210,7 @@ private:
     int m_horizontalExtent = 0;
     Segments m_segments;
     int64_t m_topRow = 0;
+    std::optional<int64_t> m_readingRow;
     TBookmarkList m_bookmarks;
     ReadingStatistics m_stats;
     uint64_t m_layoutGeneration = 0;

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace Lecterna;
@@ -55,6 +56,30 @@ TEST(TempDirectories, OnlyEmptyFoldersOfEarlierRunsAreRemoved) {
     EXPECT_EQ(list.folders(), std::vector<std::string>{full});
     EXPECT_FALSE(std::filesystem::exists(empty));
     EXPECT_TRUE(std::filesystem::exists(full + "member.txt"));
+}
+
+TEST(TempDirectories, FoldersOfCrashedRunsAreFoundAndGoTheSameWay) {
+    // A process that has ended: its number names no process any more (barring reuse in the
+    // microseconds of this test).
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ASSERT_GT(child, 0);
+    ::waitpid(child, nullptr, 0);
+
+    TempFolder tmp;
+    const std::string dead = "Book" + std::to_string(child) + "-";
+    std::filesystem::create_directories(tmp / (dead + "aaaaaa"));  // empty: removed
+    tmp.write(dead + "bbbbbb/member.txt", "x");                    // holds a file: listed
+    const TempDirCreation running = createTempDir(tmp.path());     // this run's own: untouched
+    std::filesystem::create_directories(tmp / "BookNotOurs");      // not named by us: untouched
+
+    TempDirectories list;
+    list.cleanOld(IniFile(), tmp.path());
+    EXPECT_EQ(list.folders(), std::vector<std::string>{tmp / (dead + "bbbbbb/")});
+    EXPECT_FALSE(std::filesystem::exists(tmp / (dead + "aaaaaa")));
+    EXPECT_TRUE(std::filesystem::is_directory(running.path));
+    EXPECT_TRUE(std::filesystem::is_directory(tmp / "BookNotOurs"));
 }
 
 TEST(TempDirectories, RemoveTempDirDeletesEverythingInsideButFollowsNoLinks) {

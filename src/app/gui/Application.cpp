@@ -14,6 +14,7 @@
 #include "app/gui/SplashWindow.h"
 #include "app/gui/TerminationSignals.h"
 #include "document/CharacterMaps.h"
+#include "view/gui/NavigationController.h"
 #include "view/gui/ReadingController.h"
 
 #include <QApplication>
@@ -135,7 +136,7 @@ int Application::run(int argc, char** argv) {
     splash->showNow();
 
     TempDirectories leftovers;
-    leftovers.cleanOld(*location.openSettingsForRead());
+    leftovers.cleanOld(*location.openSettingsForRead(), systemTempFolder());
 
     const std::string decimalSeparator = QLocale::system().decimalPoint().toStdString();
     SavedState state(SystemCodePages::fromEnvironment(), loadCharacterMaps(exeDir));
@@ -169,6 +170,7 @@ int Application::run(int argc, char** argv) {
 
     applyPlacement(window, placement);
     window.show();
+    controller.navigation().applyStartOptions();
     for (const std::string& message : location.takeMessages())
         ErrorBox(QString::fromStdString(message));
 

@@ -269,7 +269,11 @@ void ReadingArea::paintContents(QPainter& p, const QRect& clip) const {
         const int textHeight = m_font.metrics().textHeight;
         const int overhang = textHeight > h ? (textHeight - 1) / h : 0;
         const int first = floorDiv(clip.top() + m_pixelOffset, h) - overhang;
-        const int last = floorDiv(clip.bottom() + m_pixelOffset, h);
+        int last = floorDiv(clip.bottom() + m_pixelOffset, h);
+        // Two pages end with their last whole page row: a partly visible row below the left page
+        // would repeat the first row of the right page.
+        if (m_doublePage)
+            last = std::min(last, floorDiv(linesPerPage() * h + m_pixelOffset - 1, h));
         for (int j = first; j <= last; ++j) {
             const int row = m_topRow + j;
             if (!m_rows.has(row))

@@ -10,16 +10,21 @@
 #include "dialogs/gui/BookmarksCommand.h"
 #include "document/FileTypes.h"
 #include "sources/gui/HtmlProgressWindow.h"
+#include "view/gui/CursorHider.h"
 #include "view/gui/DisplayTable.h"
+#include "view/gui/FontCommands.h"
+#include "view/gui/NavigationController.h"
 #include "view/gui/ParagraphProgressWindow.h"
 #include "view/gui/QtByteMetrics.h"
 #include "view/gui/ReadingArea.h"
+#include "view/gui/ReadingPulse.h"
 #include "view/gui/StatusBar.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QFileDialog>
+#include <QMenu>
 #include <QScrollBar>
 #include <QStyle>
 
@@ -47,12 +52,13 @@ const char* stageCaption(RecodeStage stage) {
 } // namespace
 
 ReadingController::ReadingController(MainWindow& window, SavedState& state, std::string decimalSeparator,
-                                     QObject* parent)
-    : QObject(parent), m_window(window), m_state(state), m_area(new ReadingArea(&window)) {
+                                     QObject* parent, const Clock& clock)
+    : QObject(parent), m_window(window), m_state(state), m_area(new ReadingArea(&window)),
+      m_pulse(new ReadingPulse(window, this)), m_cursorHider(new CursorHider(*m_area, this)) {
     m_area->setObjectName(QStringLiteral("ReadingArea"));
     m_window.setReadingArea(m_area);
     m_reader = std::make_unique<Reader>(state.settings, state.history, state.templates(), state.pipeline, *this,
-                                        std::move(decimalSeparator));
+                                        decimalSeparator);
 
     QStringList captions;
     for (const EncodingItem& item : state.pipeline.menu().items())
@@ -70,14 +76,23 @@ ReadingController::ReadingController(MainWindow& window, SavedState& state, std:
             updateStatusPanels();
         }
     });
-    connect(m_area, &ReadingArea::wheelTurned, this, [this](int notches) {
-        m_reader->setTopRow(m_reader->topRow() - notches);
-        refresh();
+
+    connect(m_pulse, &ReadingPulse::secondElapsed, this, &ReadingController::secondElapsed);
+    // Font smoothing is the reader's own only while the window is active.
+    connect(m_pulse, &ReadingPulse::activationChanged, this, [this] { m_area->viewport()->update(); });
+    ReaderMenus& menus = m_window.menus();
+    for (QMenu* menu : {menus.encodingMenu(), menus.textMenu(), menus.helpMenu(), menus.segmentMenu()})
+        m_cursorHider->watch(menu);
+    // The figures at the top of the context menu are those of the moment it opens.
+    connect(&m_window.contextMenu(), &QMenu::aboutToShow, this, [this] {
+        m_reader->refreshStatistics();
+        updateStatusPanels();
     });
 
-    m_secondTimer.setInterval(1000);
-    connect(&m_secondTimer, &QTimer::timeout, this, &ReadingController::secondElapsed);
-
+    // Before the commands are connected: autoscroll stops before any of them runs.
+    m_navigation =
+        std::make_unique<NavigationController>(window, *this, state.settings, clock, std::move(decimalSeparator));
+    m_fontCommands = std::make_unique<FontCommands>(m_window, *m_reader, state.settings, [this] { refresh(); });
     connectCommands();
     new BookmarksCommand(m_window, *this, this);
     applySettings();
@@ -102,6 +117,7 @@ bool ReadingController::openFile(const QString& path) {
 }
 
 bool ReadingController::openBook(const TBook& request) {
+    m_navigation->stopAutoscroll();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QSize size = m_area->viewport()->size();
     m_reader->setClientSize(size.width(), size.height());
@@ -111,10 +127,7 @@ bool ReadingController::openBook(const TBook& request) {
     // In two-page mode word wrap is always on.
     m_window.actions().action(ReaderActions::WordWrap)
         ->setEnabled(m_reader->isOpen() && !m_state.settings.flag(K::DoublePageMode));
-    if (m_reader->isOpen())
-        m_secondTimer.start();
-    else
-        m_secondTimer.stop();
+    m_pulse->setBookOpen(m_reader->isOpen());
     refresh();
     emit bookChanged();
     return opened;
@@ -138,14 +151,18 @@ void ReadingController::applySettings() {
     m_area->setBackgroundColor(fromRgb(s.colour(K::UserColors_Background)));
     m_area->setTextureFileName(qs(s.text(K::UserColors_TextureFileName)));
     m_area->setFontSmoothing(s.flag(K::FontSmoothing));
+    m_cursorHider->setEnabled(s.flag(K::HideCursor));
 }
 
 void ReadingController::refresh() {
     m_refreshing = true;
     const Reader& r = *m_reader;
     const Segments& seg = r.segments();
-    if (m_shownGeneration != r.layoutGeneration()) {
+    // A new layout or another segment: the area takes the rows again.
+    if (m_shownGeneration != r.layoutGeneration() || m_shownSegment != seg.currentSegment()) {
+        m_navigation->rowsReplaced(); // a run cannot go on over rows it did not measure
         m_shownGeneration = r.layoutGeneration();
+        m_shownSegment = seg.currentSegment();
         m_area->setLines(&r.lines(), static_cast<size_t>(seg.currentSegment() * seg.segmentSize()),
                          static_cast<int>(seg.linesInSegment()));
     }
@@ -211,7 +228,8 @@ void ReadingController::updateChecks() {
 }
 
 void ReadingController::secondElapsed() {
-    if (!m_reader->isOpen() || !m_window.isActiveWindow())
+    m_cursorHider->second();
+    if (!m_reader->isOpen())
         return;
     m_reader->tick();
     updateStatusPanels();
@@ -238,9 +256,6 @@ void ReadingController::connectCommands() {
     command(ReaderActions::ResetFormat, [this] { m_reader->resetFormat(); });
     command(ReaderActions::FontLarger, [this] { m_reader->stepFont(+1); });
     command(ReaderActions::FontSmaller, [this] { m_reader->stepFont(-1); });
-    command(ReaderActions::FitSize, [this] {
-        m_reader->fitFontSize(m_state.settings.flag(K::SmartFontSearch));
-    });
     const QList<QAction*> spacing = a.lineSpacingGroup()->actions();
     for (int i = 0; i < spacing.size(); ++i)
         command(static_cast<ReaderActions::Id>(ReaderActions::LineSingle + i), [this, i] { m_reader->setLineSpacing(i); });
@@ -254,16 +269,19 @@ void ReadingController::connectCommands() {
     connect(m_window.menus().encodings(), &RadioMenuItems::chosen, this, [this](int index) {
         if (!m_reader->isOpen())
             return;
+        m_navigation->stopAutoscroll();
         QApplication::setOverrideCursor(Qt::WaitCursor);
         m_reader->chooseEncoding(index);
         QApplication::restoreOverrideCursor();
         refresh();
     });
     connect(m_window.menus().segments(), &RadioMenuItems::chosen, this, [this](int index) {
+        m_navigation->stopAutoscroll();
         m_reader->chooseSegment(index);
         refresh();
     });
     connect(&m_window.readerStatusBar(), &StatusBar::nextSegmentRequested, this, [this] {
+        m_navigation->stopAutoscroll();
         m_reader->nextSegment();
         refresh();
     });

@@ -1,19 +1,23 @@
 #pragma once
 
+#include "app/Clock.h"
 #include "app/ProgressSink.h"
 #include "document/CodePage.h"
 #include "view/Reader.h"
 
 #include <QObject>
-#include <QTimer>
 
 #include <map>
 #include <memory>
 
 namespace Lecterna {
 
+class CursorHider;
+class FontCommands;
 class MainWindow;
+class NavigationController;
 class ProgressWindow;
+class ReadingPulse;
 class ReadingArea;
 class SavedState;
 
@@ -24,11 +28,18 @@ class SavedState;
 class ReadingController : public QObject, public ReaderHost, private RecodeObserver {
     Q_OBJECT
 public:
-    ReadingController(MainWindow& window, SavedState& state, std::string decimalSeparator, QObject* parent = nullptr);
+    // `clock` times autoscroll (tests pass one they move by hand).
+    ReadingController(MainWindow& window, SavedState& state, std::string decimalSeparator, QObject* parent = nullptr,
+                      const Clock& clock = SystemClock::instance());
     ~ReadingController() override;
 
     Reader& reader() { return *m_reader; }
     ReadingArea& area() { return *m_area; }
+    FontCommands& fontCommands() { return *m_fontCommands; }
+    ReadingPulse& pulse() { return *m_pulse; }
+    CursorHider& cursorHider() { return *m_cursorHider; }
+    // Keys, clicks, the wheel, full screen and autoscroll.
+    NavigationController& navigation() { return *m_navigation; }
 
     // Opens a file by name with the type its name gives it; false (after a message) when it
     // could not be opened.
@@ -39,7 +50,7 @@ public:
     // Brings the area, check marks and status bar in step with the session.
     void refresh();
 
-    // One second of the statistics timer; counts only while the window is active.
+    // One second of the reading pulse, which beats only while the window is active.
     void secondElapsed();
 
     // --- ReaderHost ---
@@ -70,11 +81,15 @@ private:
     SavedState& m_state;
     ReadingArea* m_area;
     std::unique_ptr<Reader> m_reader;
+    std::unique_ptr<NavigationController> m_navigation; // goes before the session it moves
     std::map<int, CodePage> m_codePages;
     std::unique_ptr<ProgressWindow> m_progress;
     NullProgress m_nullProgress;
-    QTimer m_secondTimer;
+    std::unique_ptr<FontCommands> m_fontCommands;
+    ReadingPulse* m_pulse;
+    CursorHider* m_cursorHider;
     uint64_t m_shownGeneration = ~uint64_t(0);
+    int64_t m_shownSegment = -1;
     bool m_refreshing = false;
 };
 

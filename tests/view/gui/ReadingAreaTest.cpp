@@ -123,6 +123,15 @@ TEST(ReadingArea, DoublePageShowsBothPagesAndNothingPastTheSegment) {
     }
     EXPECT_NE(page.pixel(294 + 7, 30), white); // the separator
 
+    // The 5 pixels below the fourth row stay empty on both pages: row 4 there would repeat the
+    // right page's first row on the left.
+    area->setTopRow(0);
+    const QImage first = render(*area);
+    EXPECT_TRUE(hasInk(first, QRect(308, 0, 293, kRowHeight), white));
+    EXPECT_FALSE(hasInk(first, QRect(0, 4 * kRowHeight, 294, 5), white));
+    EXPECT_FALSE(hasInk(first, QRect(308, 4 * kRowHeight, 293, 5), white));
+    area->setTopRow(6);
+
     // While the window is being resized the separator is hidden; it returns on its own.
     area->resize(640, 4 * kRowHeight + 5);
     EXPECT_FALSE(area->isSeparatorShown());
