@@ -12,6 +12,12 @@ namespace Lecterna {
 BookmarksCommand::BookmarksCommand(MainWindow& window, ReadingController& controller, QObject* parent)
     : QObject(parent), m_window(window), m_controller(controller) {
     connect(window.actions().action(ReaderActions::Bookmarks), &QAction::triggered, this, &BookmarksCommand::run);
+    // The window may close with the dialog up (a termination signal): a title being edited is
+    // kept before the book is stored.
+    window.addClosingStep([this] {
+        if (m_dialog)
+            m_dialog->close();
+    });
 }
 
 BookmarksDialog* BookmarksCommand::dialog() const {
