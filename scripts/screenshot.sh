@@ -2,6 +2,7 @@
 # Starts the reader in a virtual X display, optionally sends it keys, and saves a picture of the
 # screen, so that a page can be looked at on a machine without a display.
 #   scripts/screenshot.sh OUT.png [--size WxH] [--keys "ctrl+j ctrl+5"] [--wait SECONDS] -- lecterna ARGS...
+# The keys are sent --wait seconds after the window shows; the program is then ended by SIGTERM.
 # Needs xvfb, xdotool and imagemagick (installed on demand).
 set -euo pipefail
 out=${1:?usage: screenshot.sh OUT.png [--size WxH] [--keys KEYS] [--wait S] -- PROGRAM ARGS...}
@@ -31,13 +32,14 @@ set -u
 out=$1; keys=$2; wait=$3; shift 3
 "$@" &
 pid=$!
+win=$(timeout 60 xdotool search --sync --onlyvisible --name '^Lecterna$' 2>/dev/null | head -1)
+# There is no window manager to activate windows: the window gets the focus from us (it counts
+# reading time only while it has it), and keys go through XTEST (keys sent to a window with
+# --window are synthetic, and Qt ignores them).
+[ -n "$win" ] && xdotool windowfocus --sync "$win" 2>/dev/null
 sleep "$wait"
-win=$(xdotool search --sync --onlyvisible --name Lecterna 2>/dev/null | head -1)
 if [ -n "$win" ]; then
-  xdotool windowactivate --sync "$win" 2>/dev/null || true
-  # Without a window manager only the input focus makes the window active (shortcuts need it).
-  xdotool windowfocus --sync "$win" 2>/dev/null || true
-  for k in $keys; do xdotool key --window "$win" "$k"; sleep 0.5; done
+  for k in $keys; do xdotool key "$k"; sleep 0.5; done
 fi
 sleep 1
 import -window root "$out"

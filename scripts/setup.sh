@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   qt6-base-dev qt6-base-dev-tools cmake ninja-build g++ make pkg-config
   libgtest-dev libgmock-dev libjpeg-dev
-  fonts-liberation2 fonts-dejavu-core xvfb xauth
+  fonts-liberation2 fonts-dejavu-core xvfb xauth xdotool
   clang libclang-rt-14-dev
 )
 if [ "${1:-}" = bench ]; then

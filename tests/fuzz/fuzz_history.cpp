@@ -1,30 +1,24 @@
 // A hand-edited or damaged History section: loading, reopening each book, rescaling its
 // bookmarks and saving again must neither crash nor lose the invariants of the list.
+#include "app/IniFile.h"
 #include "document/HistoryList.h"
 #include "document/OpeningView.h"
 #include "document/ParamTemplates.h"
 #include "document/WasDoneText.h"
 
-// Fuzz targets link only the core; the in-memory store of the tests is compiled in here.
-#include "../support/MemorySettingsStore.cpp"
-
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 using namespace Lecterna;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    // The input is "key=value" lines of section History.
-    MemorySettingsStore store;
-    std::string_view text(reinterpret_cast<const char*>(data), size);
-    while (!text.empty()) {
-        const size_t eol = text.find('\n');
-        const std::string_view line = text.substr(0, eol);
-        text.remove_prefix(eol == std::string_view::npos ? text.size() : eol + 1);
-        const size_t eq = line.find('=');
-        if (eq != std::string_view::npos && eq > 0)
-            store.setValue("History", line.substr(0, eq), line.substr(eq + 1));
-    }
+    // The input is the lines of section History, as the settings file holds them.
+    IniFile store;
+    std::string text = "[History]\n";
+    text.append(reinterpret_cast<const char*>(data), size);
+    if (!store.parse(std::move(text)))
+        return 0; // not text: the program puts such a file aside unread
 
     HistoryList history = HistoryList::loadHistory(store, 50);
     const ParamTemplates templates(false, 0, true);
@@ -49,9 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         s.secondsThisOpening = 11;
         history.storeBookState(s, 50);
     }
-    MemorySettingsStore out;
+    // What is saved reads back whole, also after a trip through the file's text.
+    IniFile out;
     history.saveHistory(out);
-    if (HistoryList::loadHistory(out, 50).count() != history.count())
+    IniFile reread;
+    if (!reread.parse(out.render()) || HistoryList::loadHistory(reread, 50).count() != history.count())
         std::abort();
     return 0;
 }

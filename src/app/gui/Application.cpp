@@ -163,16 +163,22 @@ int Application::run(int argc, char** argv) {
         }
     });
 
+    // A termination signal read while a start-up message is up closes the window (and saves)
+    // before the event loop runs; the loop would then wait for a window that never comes back.
+    bool closed = false;
+    window.addClosingStep([&closed] { closed = true; });
+
     applyPlacement(window, placement);
     window.show();
     controller.navigation().applyStartOptions();
     for (const std::string& message : location.takeMessages())
         ErrorBox(QString::fromStdString(message));
 
-    decideStart(controller, state, decimalSeparator);
+    if (!closed)
+        decideStart(controller, state, decimalSeparator);
     splash.reset();
 
-    const int code = app.exec();
+    const int code = closed ? 0 : app.exec();
     leftovers.removeTempDir(temp.path);
     leftovers.save(location);
     return code;

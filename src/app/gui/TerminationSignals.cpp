@@ -1,6 +1,6 @@
 #include "app/gui/TerminationSignals.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QSocketNotifier>
 #include <QWidget>
 
@@ -37,6 +37,9 @@ TerminationSignals::TerminationSignals(QWidget* window, QObject* parent) : QObje
     }
     m_notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::readPipe);
+    m_retry.setInterval(50);
+    m_retry.setSingleShot(true);
+    connect(&m_retry, &QTimer::timeout, this, &TerminationSignals::closeWhenIdle);
 
     struct sigaction action {};
     action.sa_handler = onTerminationSignal;
@@ -64,11 +67,24 @@ void TerminationSignals::readPipe() {
         last = bytes[n - 1];
     if (last == 0)
         return;
+    if (m_received == 0)
+        m_received = last;
     emit received(last);
+    closeWhenIdle();
+}
+
+void TerminationSignals::closeWhenIdle() {
+    if (QApplication::overrideCursor()) {
+        // An operation is running and pumping events; try again when it may have ended.
+        m_retry.start();
+        return;
+    }
     // Closing runs the window's closing steps once; a second signal finds it closed already.
     if (m_window)
         m_window->close();
-    QCoreApplication::quit();
+    // Every running loop ends, a message box's too: quit() would leave a box shown at start-up
+    // (before the main loop runs) waiting for a user who has logged out.
+    QCoreApplication::exit(0);
 }
 
 } // namespace Lecterna

@@ -7,6 +7,7 @@
 #include "app/gui/ReaderActions.h"
 #include "app/gui/ReaderMenus.h"
 #include "app/gui/ReadingContextMenu.h"
+#include "dialogs/gui/BookmarksCommand.h"
 #include "document/FileTypes.h"
 #include "sources/gui/HtmlProgressWindow.h"
 #include "view/gui/CursorHider.h"
@@ -93,6 +94,7 @@ ReadingController::ReadingController(MainWindow& window, SavedState& state, std:
         std::make_unique<NavigationController>(window, *this, state.settings, clock, std::move(decimalSeparator));
     m_fontCommands = std::make_unique<FontCommands>(m_window, *m_reader, state.settings, [this] { refresh(); });
     connectCommands();
+    new BookmarksCommand(m_window, *this, this);
     applySettings();
     const QSize size = m_area->viewport()->size();
     m_reader->setClientSize(size.width(), size.height());
