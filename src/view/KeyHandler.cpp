@@ -61,6 +61,13 @@ KeyCommand whileReading(const KeyInput& in, const KeyContext& context) {
         if (in.modifiers == NoModifier)
             return context.doublePage ? KeyCommand::PageForward : KeyCommand::LineDown;
         break;
+    case Key::KeypadPlus:
+    case Key::KeypadMinus:
+        // The font size commands show these keys as their shortcuts, but shortcut matching does
+        // not tell the keypad's + from the main keyboard's, so the keys are handled here.
+        if (in.modifiers == NoModifier)
+            return in.key == Key::KeypadPlus ? KeyCommand::FontLarger : KeyCommand::FontSmaller;
+        break;
     case Key::Escape:
         if (in.modifiers != NoModifier)
             break;

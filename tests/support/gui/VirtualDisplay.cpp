@@ -55,6 +55,10 @@ QProcessEnvironment VirtualDisplay::environment() const {
     env.insert(QStringLiteral("DISPLAY"), m_name);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    // A locale every Debian machine has, so that window names in Cyrillic and the program's
+    // number format are the same wherever the tests run.
+    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     return env;
 }
 
