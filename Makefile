@@ -17,7 +17,7 @@ setup:
 	@scripts/setup.sh
 
 release: setup
-	@cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLECTERNA_TESTS=OFF >/dev/null
 	@cmake --build $(RELEASE) -j $(JOBS)
 
 run: release

@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     LineList lines;
     const Times wrapped = bestOf(3, [&] { layout.layOut(paragraphs, true, kWidth, lines); });
     std::printf("layout: %.1f MB, %zu paragraphs -> %zu lines at %d px in %s %d px\n", mb, paragraphs.count(),
-                lines.count(), kWidth, qPrintable(QFontInfo(font.font()).family()), font.spec().pixelSize);
+                lines.count(), kWidth, qPrintable(QFontInfo(font.font()).family()), font.fontSpec().pixelSize);
     std::printf("layout: cpu %.3f s %.0f MB/s | wall %.3f s %.0f MB/s\n", wrapped.cpu, mb / wrapped.cpu, wrapped.wall,
                 mb / wrapped.wall);
 

@@ -33,11 +33,13 @@ std::string fileNameOnly(std::string_view path) {
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
-std::string formatted(const char* format, std::string_view value) {
-    std::string text(format);
-    const size_t at = text.find("%s");
-    if (at != std::string::npos)
-        text.replace(at, 2, value);
+std::string formatted(std::string_view format, std::string_view value) {
+    const size_t at = format.find("%s");
+    if (at == std::string_view::npos)
+        return std::string(format);
+    std::string text;
+    text.reserve(format.size() + value.size());
+    text.append(format.substr(0, at)).append(value).append(format.substr(at + 2));
     return text;
 }
 

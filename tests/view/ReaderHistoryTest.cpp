@@ -6,29 +6,13 @@
 #include "support/TempFolder.h"
 #include "view/Reader.h"
 
+#include "support/FixedPitchHost.h"
+
 #include <gtest/gtest.h>
 
 using namespace Lecterna;
 
 namespace {
-
-class FixedPitchHost final : public ReaderHost {
-public:
-    ByteMetrics prepareFont(const ReadingFont& font, int, bool, int) override {
-        ByteMetrics m = ByteMetrics::fixedPitch(font.pixelHeight / 2, 8 * font.pixelHeight / 2);
-        m.textHeight = m.charHeight = font.pixelHeight;
-        return m;
-    }
-    double screenDpi() const override { return 96; }
-    int scrollBarWidth() const override { return 16; }
-    RecodeObserver& recodeObserver() override { return m_observer; }
-    void showStatus(std::string_view) override {}
-    void errorBox(const std::string&) override {}
-    void infoBox(const std::string&, const std::string&) override {}
-
-private:
-    NullRecodeObserver m_observer;
-};
 
 class ReaderHistoryTest : public ::testing::Test {
 protected:
@@ -63,7 +47,7 @@ protected:
 
     Lecterna::Test::TempFolder folder;
     SavedState state;
-    FixedPitchHost host;
+    Lecterna::Test::FixedPitchHost host;
     std::unique_ptr<Reader> reader;
 };
 

@@ -5,6 +5,8 @@
 #include "document/ParamTemplates.h"
 #include "support/TempFolder.h"
 
+#include "support/FixedPitchHost.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,28 +15,6 @@ using namespace Lecterna;
 using K = Settings::Key;
 
 namespace {
-
-// Every byte as wide as half the character height: wrap widths are easy to reason about.
-class FakeHost final : public ReaderHost {
-public:
-    ByteMetrics prepareFont(const ReadingFont& font, int, bool, int letterSpacing) override {
-        ++prepared;
-        ByteMetrics m = ByteMetrics::fixedPitch(std::max(1, font.pixelHeight / 2 + letterSpacing), 8 * font.pixelHeight / 2);
-        m.textHeight = m.charHeight = font.pixelHeight;
-        return m;
-    }
-    double screenDpi() const override { return 96; }
-    int scrollBarWidth() const override { return 16; }
-    RecodeObserver& recodeObserver() override { return observer; }
-    void showStatus(std::string_view) override {}
-    void errorBox(const std::string& text) override { errors.push_back(text); }
-    void infoBox(const std::string& text, const std::string&) override { infos.push_back(text); }
-
-    NullRecodeObserver observer;
-    std::vector<std::string> errors;
-    std::vector<std::string> infos;
-    int prepared = 0;
-};
 
 // A book of hard-wrapped lines in CP866 (ASCII here, so the bytes read the same everywhere).
 std::string hardWrappedBook(int paragraphs) {
@@ -72,7 +52,7 @@ protected:
     HistoryList history;
     ParamTemplates templates;
     TextPipeline pipeline;
-    FakeHost host;
+    Lecterna::Test::FixedPitchHost host;
     Reader reader;
 };
 

@@ -12,10 +12,10 @@ namespace Lecterna {
 
 namespace {
 
-QFont makeFont(const ReadingFontSpec& spec, int letterSpacing, bool smooth = true) {
-    QFont f(spec.family);
-    f.setPixelSize(std::max(1, spec.pixelSize));
-    f.setBold(spec.bold);
+QFont makeFont(const ReadingFontSpec& fontSpec, int letterSpacing, bool smooth = true) {
+    QFont f(fontSpec.family);
+    f.setPixelSize(std::max(1, fontSpec.pixelSize));
+    f.setBold(fontSpec.bold);
     // Kerning and shaping would make a character's width depend on its neighbours; the layout
     // measures byte by byte, so the drawing must too.
     f.setKerning(false);
@@ -65,23 +65,23 @@ int ReadingFontSpec::pixelSizeForFontHeight(const QString& family, bool bold, in
 }
 
 // Nothing measured yet: every byte is blank and takes no room.
-QtByteMetrics::QtByteMetrics() : m_font(makeFont(m_spec, 0)), m_monoFont(makeFont(m_spec, 0, false)) {}
+QtByteMetrics::QtByteMetrics() : m_font(makeFont(m_fontSpec, 0)), m_monoFont(makeFont(m_fontSpec, 0, false)) {}
 
-QtByteMetrics QtByteMetrics::create(const ReadingFontSpec& spec, const DisplayTable& table, int letterSpacingPixels) {
+QtByteMetrics QtByteMetrics::create(const ReadingFontSpec& fontSpec, const DisplayTable& table, int letterSpacingPixels) {
     QtByteMetrics m;
-    m.m_spec = spec;
+    m.m_fontSpec = fontSpec;
     m.m_table = table;
     m.m_letterSpacing = letterSpacingPixels;
-    m.m_font = makeFont(spec, letterSpacingPixels);
-    m.m_monoFont = makeFont(spec, letterSpacingPixels, false);
+    m.m_font = makeFont(fontSpec, letterSpacingPixels);
+    m.m_monoFont = makeFont(fontSpec, letterSpacingPixels, false);
 
     // Advances come from the font without letter spacing; the spacing is added here once.
-    const QFont plain = makeFont(spec, 0);
+    const QFont plain = makeFont(fontSpec, 0);
     const QFontMetricsF fm(plain);
     const QFontMetrics im(plain);
     const QRawFont primary = QRawFont::fromFont(plain);
     m.m_rawFonts.push_back(primary);
-    m.m_monoRawFonts.push_back(QRawFont::fromFont(makeFont(spec, 0, false)));
+    m.m_monoRawFonts.push_back(QRawFont::fromFont(makeFont(fontSpec, 0, false)));
 
     auto fontIndexOf = [&m, &plain](const QRawFont& raw) {
         for (size_t i = 0; i < m.m_rawFonts.size(); ++i)

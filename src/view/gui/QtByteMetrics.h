@@ -45,14 +45,14 @@ public:
     };
 
     QtByteMetrics();
-    static QtByteMetrics create(const ReadingFontSpec& spec, const DisplayTable& table, int letterSpacingPixels);
+    static QtByteMetrics create(const ReadingFontSpec& fontSpec, const DisplayTable& table, int letterSpacingPixels);
 
     const ByteMetrics& metrics() const { return m_metrics; }
     // The font configured to draw exactly these widths with QPainter::drawText; unsmoothed when
     // `smooth` is false.
     const QFont& font(bool smooth = true) const { return smooth ? m_font : m_monoFont; }
     const DisplayTable& displayTable() const { return m_table; }
-    const ReadingFontSpec& spec() const { return m_spec; }
+    const ReadingFontSpec& fontSpec() const { return m_fontSpec; }
     int letterSpacing() const { return m_letterSpacing; }
     // Baseline below the top of the text, pixels.
     int ascent() const { return m_ascent; }
@@ -66,7 +66,7 @@ public:
     int rawFontCount() const { return static_cast<int>(m_rawFonts.size()); }
 
 private:
-    ReadingFontSpec m_spec;
+    ReadingFontSpec m_fontSpec;
     DisplayTable m_table;
     int m_letterSpacing = 0;
     QFont m_font;

@@ -303,12 +303,12 @@ const CodePage& ReadingController::codePage(int number) {
 
 ByteMetrics ReadingController::prepareFont(const ReadingFont& font, int displayCodePage, bool showAllSymbols,
                                            int letterSpacing) {
-    ReadingFontSpec spec;
-    spec.family = qs(font.name);
-    spec.pixelSize = font.pixelHeight;
-    spec.bold = font.bold;
+    ReadingFontSpec fontSpec;
+    fontSpec.family = qs(font.name);
+    fontSpec.pixelSize = font.pixelHeight;
+    fontSpec.bold = font.bold;
     const QtByteMetrics metrics =
-        QtByteMetrics::create(spec, DisplayTable::forCodePage(codePage(displayCodePage), showAllSymbols), letterSpacing);
+        QtByteMetrics::create(fontSpec, DisplayTable::forCodePage(codePage(displayCodePage), showAllSymbols), letterSpacing);
     m_area->setReadingFont(metrics);
     return metrics.metrics();
 }

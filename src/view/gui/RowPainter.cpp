@@ -47,7 +47,7 @@ void RowPainter::drawLine(QPainter& p, QPointF origin, std::string_view line, co
 
     // Ink may stick out of a glyph's advance (italics, negative bearings): keep a glyph whose
     // origin lies within one character height of the visible span.
-    const qreal slack = font.spec().pixelSize;
+    const qreal slack = font.fontSpec().pixelSize;
     const qreal left = style.visibleLeft - slack;
     const qreal right = style.visibleRight + slack;
 

@@ -15,29 +15,13 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "support/FixedPitchHost.h"
+
 #include <gtest/gtest.h>
 
 using namespace Lecterna;
 
 namespace {
-
-class FixedPitchHost final : public ReaderHost {
-public:
-    ByteMetrics prepareFont(const ReadingFont& font, int, bool, int) override {
-        ByteMetrics m = ByteMetrics::fixedPitch(font.pixelHeight / 2, 8 * font.pixelHeight / 2);
-        m.textHeight = m.charHeight = font.pixelHeight;
-        return m;
-    }
-    double screenDpi() const override { return 96; }
-    int scrollBarWidth() const override { return 16; }
-    RecodeObserver& recodeObserver() override { return m_observer; }
-    void showStatus(std::string_view) override {}
-    void errorBox(const std::string&) override {}
-    void infoBox(const std::string&, const std::string&) override {}
-
-private:
-    NullRecodeObserver m_observer;
-};
 
 // A book of short numbered lines, one display line each; line 7 holds only blanks.
 class BookmarksDialogTest : public ::testing::Test {
@@ -84,7 +68,7 @@ protected:
     HistoryList history;
     ParamTemplates templates;
     TextPipeline pipeline;
-    FixedPitchHost host;
+    Lecterna::Test::FixedPitchHost host;
     Reader reader;
 };
 

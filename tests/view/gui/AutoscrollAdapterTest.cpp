@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "support/gui/Fixtures.h"
+
 #include <gtest/gtest.h>
 
 using namespace Lecterna;
@@ -21,24 +23,9 @@ namespace {
 constexpr int kRow = 20;
 const QColor kIndicator(255, 0, 0);
 
-struct Lines {
-    std::string buffer;
-    LineList list;
-
-    explicit Lines(size_t count) {
-        std::vector<TextSpan> spans;
-        for (size_t i = 0; i < count; ++i) {
-            const std::string line = "line " + std::to_string(i);
-            spans.push_back({buffer.size(), static_cast<uint32_t>(line.size())});
-            buffer += line;
-        }
-        list.assign(&buffer, std::move(spans));
-    }
-};
-
 // A 400 x 300 area of 15 rows, black on white, autoscroll attached to it.
 struct Scene {
-    Lines lines;
+    NumberedLines lines;
     ReadingArea area;
     AutoscrollAdapter adapter{area};
     ManualClock clock;

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "support/gui/Fixtures.h"
+
 #include <gtest/gtest.h>
 
 using namespace Lecterna;
@@ -16,22 +18,6 @@ using namespace Lecterna::testsupport;
 namespace {
 
 constexpr int kRowHeight = 20;
-
-// `count` lines reading "line 0", "line 1", ...
-struct Lines {
-    std::string buffer;
-    LineList list;
-
-    explicit Lines(size_t count) {
-        std::vector<TextSpan> spans;
-        for (size_t i = 0; i < count; ++i) {
-            const std::string line = "line " + std::to_string(i);
-            spans.push_back({buffer.size(), static_cast<uint32_t>(line.size())});
-            buffer += line;
-        }
-        list.assign(&buffer, std::move(spans));
-    }
-};
 
 // A frameless area whose viewport is exactly `size`.
 std::unique_ptr<ReadingArea> makeArea(QSize size) {
@@ -57,7 +43,7 @@ QImage render(const ReadingArea& area, QRect clip = {}) {
 } // namespace
 
 TEST(ReadingArea, PaintsOnlyTheRowsThatShow) {
-    Lines lines(1'000'000);
+    NumberedLines lines(1'000'000);
     auto area = makeArea({600, 400});
     area->setLines(&lines.list, 0, 1'000'000);
     struct Case {
@@ -84,7 +70,7 @@ TEST(ReadingArea, PaintsOnlyTheRowsThatShow) {
 }
 
 TEST(ReadingArea, ShowsTheRowsOfItsSegmentAndClampsLikeAList) {
-    Lines lines(40);
+    NumberedLines lines(40);
     auto area = makeArea({300, 200}); // 10 rows
     QSignalSpy moved(area.get(), &ReadingArea::topRowChanged);
     area->setLines(&lines.list, 25, 15); // lines 25..39
@@ -103,7 +89,7 @@ TEST(ReadingArea, ShowsTheRowsOfItsSegmentAndClampsLikeAList) {
 }
 
 TEST(ReadingArea, DoublePageShowsBothPagesAndNothingPastTheSegment) {
-    Lines lines(10);
+    NumberedLines lines(10);
     auto area = makeArea({601, 4 * kRowHeight + 5}); // four rows a page; 5 px is too little for a fifth
     area->setDoublePageMode(true);
     area->setLines(&lines.list, 0, 10);
@@ -164,7 +150,7 @@ TEST(ReadingArea, TextureShowsOnlyInDoublePageModeAndABadFileKeepsTheColour) {
 }
 
 TEST(ReadingArea, FontSmoothingAppliesOnlyWhileTheWindowIsActive) {
-    Lines lines(10);
+    NumberedLines lines(10);
     auto area = makeArea({300, 200});
     area->setLines(&lines.list, 0, 10);
     area->setFontSmoothing(false);
