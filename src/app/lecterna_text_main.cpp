@@ -9,6 +9,7 @@
 #include "document/Book.h"
 #include "document/CharacterMaps.h"
 #include "document/CodePage.h"
+#include "document/FileTypes.h"
 #include "document/OpeningView.h"
 #include "document/ParagraphList.h"
 #include "document/ParamTemplates.h"
@@ -88,10 +89,6 @@ std::optional<Options> parseArguments(int argc, char** argv) {
     if (o.file.empty())
         return std::nullopt;
     return o;
-}
-
-std::string baseName(const std::string& path) {
-    return path.substr(path.rfind('/') + 1);
 }
 
 const char* stageName(RecodeStage stage) {
@@ -204,7 +201,7 @@ int main(int argc, char** argv) {
     const double readCpuStart = cpuSeconds();
     const std::optional<std::string> document = readWholeFile(options.file);
     if (!document) {
-        std::fprintf(stderr, "Файл %s не может быть открыт\n", baseName(options.file).c_str());
+        std::fprintf(stderr, "Файл %s не может быть открыт\n", std::string(fileNameOf(options.file)).c_str());
         return 1;
     }
     const double readSeconds = secondsSince(readStart);

@@ -6,11 +6,6 @@ namespace {
 
 char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-std::string_view baseName(std::string_view path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
-
 } // namespace
 
 bool FileTypes::matchesMask(std::string_view name, std::string_view mask) {
@@ -37,7 +32,7 @@ bool FileTypes::matchesMask(std::string_view name, std::string_view mask) {
 }
 
 bool FileTypes::matchesMasks(std::string_view fileName, std::string_view masks) {
-    const std::string_view name = baseName(fileName);
+    const std::string_view name = fileNameOf(fileName);
     while (!masks.empty()) {
         const size_t semi = masks.find(';');
         if (matchesMask(name, masks.substr(0, semi)))

@@ -6,6 +6,12 @@
 
 namespace Lecterna {
 
+// The name of a file without its folder: the part of a path after the last '/'.
+inline std::string_view fileNameOf(std::string_view path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
 // Which kind of file a name is, by the masks the program has always used. Masks are
 // ';'-separated patterns in which '*' stands for any run of characters and '?' for one;
 // case does not matter.
@@ -29,6 +35,7 @@ public:
     // plain texts and information texts; anything else is a file of another type.
     static FileType forFileName(std::string_view fileName, const Switches& switches);
 
+    // Whether the file name (the part after the last '/') matches one of the masks.
     static bool matchesMasks(std::string_view fileName, std::string_view masks);
     static bool matchesMask(std::string_view name, std::string_view mask);
 };

@@ -1,6 +1,7 @@
 #include "document/HistoryList.h"
 
 #include "app/SettingsStore.h"
+#include "document/FileTypes.h"
 
 #include <algorithm>
 #include <limits>
@@ -59,9 +60,7 @@ void takeViewState(TBookParam& p, const BookSnapshot& s) {
 std::string HistoryList::historyName(const TBook& book) {
     if (book.archiveName.empty())
         return book.fileName;
-    const size_t slash = book.fileName.rfind('/');
-    const std::string_view member = slash == std::string::npos ? std::string_view(book.fileName)
-                                                               : std::string_view(book.fileName).substr(slash + 1);
+    const std::string_view member = fileNameOf(book.fileName);
     std::string name;
     name.reserve(book.archiveName.size() + 1 + member.size());
     name.append(book.archiveName).append("/").append(member);

@@ -1,5 +1,6 @@
 #include "document/OpeningView.h"
 
+#include "document/FileTypes.h"
 #include "document/TBookParam.h"
 
 #include <algorithm>
@@ -13,23 +14,11 @@ constexpr int kUnicode = 2;
 constexpr int kUtf8 = 3;
 constexpr int kLastLineSpacing = 4;
 
-bool hasAnsExtension(std::string_view path) {
-    const size_t slash = path.rfind('/');
-    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-    const size_t dot = name.rfind('.');
-    if (dot == std::string_view::npos)
-        return false;
-    std::string ext(name.substr(dot));
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    return ext == ".ans";
-}
-
 } // namespace
 
 int defaultEncoding(const TBook& request, const TParamTemplate& templ, bool wordTextIs16Bit) {
     switch (request.fileType) {
-    case FileType::Text: return hasAnsExtension(request.fileName) ? kWindows : templ.values().characterMap;
+    case FileType::Text: return FileTypes::matchesMasks(request.fileName, "*.ans") ? kWindows : templ.values().characterMap;
     case FileType::Html: return request.fromClipboard ? kUtf8 : templ.values().characterMap;
     case FileType::Word: return kWindows;
     case FileType::Doc: return wordTextIs16Bit ? kUnicode : kWindows;

@@ -3,6 +3,7 @@
 #include "app/PipelineSettings.h"
 #include "app/Settings.h"
 #include "document/CodePage.h"
+#include "document/FileTypes.h"
 #include "document/OpeningView.h"
 #include "document/ParamTemplates.h"
 #include "document/WholeFile.h"
@@ -28,11 +29,6 @@ namespace {
 constexpr int kMinFontHeight = 2;
 constexpr int kMaxFontHeight = 255;
 
-std::string fileNameOnly(std::string_view path) {
-    const size_t slash = path.find_last_of('/');
-    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
-}
-
 std::string formatted(std::string_view format, std::string_view value) {
     const size_t at = format.find("%s");
     if (at == std::string_view::npos)
@@ -52,7 +48,7 @@ int pixelsForPoints(int points, double dpi) {
 Reader::Reader(Settings& settings, HistoryList& history, const ParamTemplates& templates, TextPipeline& pipeline,
                ReaderHost& host, std::string decimalSeparator)
     : m_settings(settings), m_history(history), m_templates(templates), m_pipeline(pipeline), m_host(host),
-      m_decimalSeparator(decimalSeparator), m_stats(std::move(decimalSeparator)) {}
+      m_stats(std::move(decimalSeparator)) {}
 
 // --- The book ---------------------------------------------------------------------------------
 
@@ -84,7 +80,7 @@ bool Reader::open(TBook request) {
 
     std::optional<std::string> bytes = readWholeFile(request.fileName);
     if (!bytes) {
-        m_host.errorBox(formatted(kCannotOpenText, fileNameOnly(request.fileName)));
+        m_host.errorBox(formatted(kCannotOpenText, fileNameOf(request.fileName)));
         return false;
     }
     m_bytes = std::move(*bytes);
@@ -499,10 +495,10 @@ void Reader::tick() { m_stats.tick(percentageRead()); }
 
 void Reader::refreshStatistics() { m_stats.refresh(percentageRead()); }
 
-std::string Reader::sizeText() const { return ReadingStatistics::sizeText(m_bytes.size(), m_decimalSeparator); }
+std::string Reader::sizeText() const { return ReadingStatistics::sizeText(m_bytes.size(), m_stats.decimalSeparator()); }
 
 std::string Reader::fileNameText() const {
-    return ReadingStatistics::fileNameText(fileNameOnly(m_book.fileName), m_book.description);
+    return ReadingStatistics::fileNameText(fileNameOf(m_book.fileName), m_book.description);
 }
 
 } // namespace Lecterna

@@ -192,7 +192,6 @@ private:
     const ParamTemplates& m_templates;
     TextPipeline& m_pipeline;
     ReaderHost& m_host;
-    std::string m_decimalSeparator;
 
     bool m_open = false;
     TBook m_book;

@@ -16,6 +16,7 @@ class ReadingStatistics {
 public:
     // `decimalSeparator` is the user's, as the locale gives it (UTF-8).
     explicit ReadingStatistics(std::string decimalSeparator = ".") : m_separator(std::move(decimalSeparator)) {}
+    const std::string& decimalSeparator() const { return m_separator; }
 
     // A book was opened that had been read for `accumulatedSeconds` before. The seconds of this
     // opening start at -1, so the first tick makes them 0 and shows the times at once.

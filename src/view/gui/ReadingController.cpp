@@ -287,8 +287,6 @@ void ReadingController::connectCommands() {
     });
 
     connect(a.action(ReaderActions::Open), &QAction::triggered, this, &ReadingController::openChosenFile);
-    connect(a.action(ReaderActions::Exit), &QAction::triggered, &m_window, &QWidget::close);
-    connect(a.action(ReaderActions::Minimize), &QAction::triggered, &m_window, &QWidget::showMinimized);
     connect(&m_window, &MainWindow::fileDropped, this, [this](const QString& path) { openFile(path); });
 }
 
