@@ -5,7 +5,7 @@
 #include "document/ParamTemplates.h"
 #include "support/TempFolder.h"
 
-#include "support/FixedPitchHost.h"
+#include "support/ScreenlessReader.h"
 
 #include <gtest/gtest.h>
 
@@ -27,33 +27,12 @@ std::string hardWrappedBook(int paragraphs) {
     return text;
 }
 
-class ReaderTest : public ::testing::Test {
+class ReaderTest : public ::testing::Test, protected Lecterna::Test::ScreenlessReader {
 protected:
-    ReaderTest()
-        : templates(false, 0, true), pipeline(SystemCodePages{866, 1251}, CharacterMaps()),
-          reader(settings, history, templates, pipeline, host, ".") {
-        reader.setClientSize(410, 300); // 400 px of text at the default 5 px margins
-    }
-
-    TBook request(const std::string& path, FileType type = FileType::Text) {
-        TBook b;
-        b.fileName = path;
-        b.fileType = type;
-        return b;
-    }
-
     void readFor(int seconds) {
         for (int i = 0; i < seconds; ++i)
             reader.tick();
     }
-
-    Lecterna::Test::TempFolder folder;
-    Settings settings;
-    HistoryList history;
-    ParamTemplates templates;
-    TextPipeline pipeline;
-    Lecterna::Test::FixedPitchHost host;
-    Reader reader;
 };
 
 } // namespace

@@ -15,7 +15,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "support/FixedPitchHost.h"
+#include "support/ScreenlessReader.h"
 
 #include <gtest/gtest.h>
 
@@ -24,19 +24,14 @@ using namespace Lecterna;
 namespace {
 
 // A book of short numbered lines, one display line each; line 7 holds only blanks.
-class BookmarksDialogTest : public ::testing::Test {
+class BookmarksDialogTest : public ::testing::Test, protected Lecterna::Test::ScreenlessReader {
 protected:
-    BookmarksDialogTest()
-        : templates(false, 0, true), pipeline(SystemCodePages{866, 1251}, CharacterMaps()),
-          reader(settings, history, templates, pipeline, host, ".") {
+    BookmarksDialogTest() {
         std::string text;
         for (int i = 0; i < 200; ++i)
             text += i == 7 ? "     \r\n" : "Line " + std::to_string(i) + " of the book\r\n";
-        reader.setClientSize(410, 300);
-        TBook book;
-        book.fileName = folder.write("book.txt", text);
-        book.fileType = FileType::Other; // no paragraph recognition: a line stays a line
-        EXPECT_TRUE(reader.open(book));
+        // No paragraph recognition: a line stays a line.
+        EXPECT_TRUE(reader.open(request(folder.write("book.txt", text), FileType::Other)));
     }
 
     std::unique_ptr<BookmarksDialog> showDialog() {
@@ -62,14 +57,6 @@ protected:
         for (const QChar c : text)
             QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-
-    Lecterna::Test::TempFolder folder;
-    Settings settings;
-    HistoryList history;
-    ParamTemplates templates;
-    TextPipeline pipeline;
-    Lecterna::Test::FixedPitchHost host;
-    Reader reader;
 };
 
 } // namespace
